@@ -1,0 +1,10 @@
+// Carrying out one command line.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Runs the line with the given standard handles; after the command, "\r\n" goes to the shell's
+// standard output.
+void RunCommandLine(HANDLE input, HANDLE output, HANDLE error, const std::string& line);

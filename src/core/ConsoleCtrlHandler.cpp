@@ -1,0 +1,13 @@
+// The console control handler. The system calls it on a thread of its own, so it touches nothing
+// but the shell's standard output.
+#include "core/ConsoleCtrlHandler.h"
+
+#include "platform/Handles.h"
+#include "platform/Output.h"
+
+BOOL WINAPI ConsoleCtrlHandler(DWORD event) {
+    if (event != CTRL_C_EVENT)
+        return FALSE;
+    WriteNewline(ShellStdOut);
+    return TRUE;
+}

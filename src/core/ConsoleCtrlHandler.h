@@ -1,0 +1,8 @@
+// What the shell does with console control events.
+#pragma once
+
+#include <windows.h>
+
+// Ctrl+C writes a line end and keeps the shell running; every other event (Ctrl+Break, closing the
+// console, logoff, shutdown) is left to the system, which ends the process.
+BOOL WINAPI ConsoleCtrlHandler(DWORD event);

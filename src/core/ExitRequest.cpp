@@ -1,0 +1,8 @@
+// The exit flag shared by the exit command and the main loop.
+#include "core/ExitRequest.h"
+
+bool ExitRequested = false;
+
+void RequestExit() {
+    ExitRequested = true;
+}

@@ -1,0 +1,55 @@
+// Start-up, the main loop and shutdown.
+#include "core/MainLoop.h"
+
+#include "command/RunCommandLine.h"
+#include "core/Banner.h"
+#include "core/ConsoleCtrlHandler.h"
+#include "core/ExitRequest.h"
+#include "core/Prompt.h"
+#include "editor/LineSource.h"
+#include "platform/ComApartment.h"
+#include "platform/Console.h"
+#include "platform/Handles.h"
+#include "platform/Output.h"
+#include "platform/WindowsError.h"
+
+namespace {
+
+// An error that escapes building the prompt or running a line is reported on the shell's standard
+// error, and the shell goes on with the next line.
+template <typename Step>
+void ReportEscapedErrors(Step step) {
+    try {
+        step();
+    } catch (const CWindowsError& error) {
+        WriteString(ShellStdErr, error.Text());
+    } catch (...) {
+        WriteText(ShellStdErr, "Unknown Exception");
+        WriteNewline(ShellStdErr);
+    }
+}
+
+}  // namespace
+
+int RunShell() {
+    CComApartment com;
+    InstallConsoleCtrlHandler(ConsoleCtrlHandler);
+    std::unique_ptr<LineSource> reader = MakeLineSource();
+    ShowBanner(ShellStdOut);
+    ExitRequested = false;
+
+    // A prompt that cannot be built is reported and the line is still read, so a lasting failure
+    // cannot turn the loop into one that never waits for input.
+    while (!ExitRequested) {
+        SetConsoleTitleText("Tarvik");
+        ReportEscapedErrors([] { WriteString(ShellStdOut, BuildPrompt()); });
+        const std::optional<std::string> line = reader->ReadLine();
+        if (!line)
+            break;
+        if (line->empty())
+            continue;
+        SetConsoleTitleText(*line);
+        ReportEscapedErrors([&line] { RunCommandLine(ShellStdIn, ShellStdOut, ShellStdErr, *line); });
+    }
+    return 0;
+}

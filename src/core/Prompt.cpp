@@ -1,0 +1,8 @@
+// Building the prompt text.
+#include "core/Prompt.h"
+
+#include "platform/CurrentDir.h"
+
+std::string BuildPrompt() {
+    return GetCurrentDir() + ">";
+}

@@ -1,0 +1,18 @@
+// Reading and changing the shell's environment variables.
+#pragma once
+
+#include <string>
+
+// The variable's whole value, whatever its length; empty when the variable is missing.
+std::string GetEnvVar(const char* name);
+std::string GetEnvVar(const std::string& name);
+
+// Sets a variable; throws CWindowsError on failure.
+void SetEnvVar(const std::string& name, const std::string& value);
+
+// Sets a variable and ignores the outcome.
+void SetEnvVarUnchecked(const std::string& name, const std::string& value);
+
+// Removes a variable (a missing one is no failure); throws CWindowsError on failure.
+void DeleteEnvVar(const char* name);
+void DeleteEnvVar(const std::string& name);
