@@ -1,0 +1,25 @@
+// The banner's version comes from the program file's version resource.
+#include <gtest/gtest.h>
+
+#include "core/Banner.h"
+#include "support/TestPaths.h"
+
+namespace {
+
+TEST(Banner, VersionFromTheResourceOrUnknown) {
+    struct Case {
+        std::string path;
+        std::string version;
+    };
+    const Case cases[] = {
+        {BinPath("tarvik.exe"), "1, 3, 0, 0"},
+        {BinPath("exitwith.exe"), "Unknown"},  // built without a version resource
+        {BinPath("no-such-program.exe"), "Unknown"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(BannerVersion(c.path), c.version);
+    }
+}
+
+}  // namespace

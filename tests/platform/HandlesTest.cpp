@@ -1,0 +1,114 @@
+// Releasing handles: owned handles close exactly once, and the shell's standard handles survive.
+#include <gtest/gtest.h>
+
+#include "platform/Handles.h"
+#include "platform/WindowsError.h"
+
+namespace {
+
+bool IsOpen(HANDLE handle) {
+    DWORD flags = 0;
+    return GetHandleInformation(handle, &flags) != 0;
+}
+
+// A handle of our own to close: a fresh event object.
+HANDLE NewHandle() {
+    return CreateEventA(nullptr, TRUE, FALSE, nullptr);
+}
+
+TEST(Handles, StandardHandlesAreThoseTheProcessStartedWith) {
+    EXPECT_EQ(ShellStdIn, GetStdHandle(STD_INPUT_HANDLE));
+    EXPECT_EQ(ShellStdOut, GetStdHandle(STD_OUTPUT_HANDLE));
+    EXPECT_EQ(ShellStdErr, GetStdHandle(STD_ERROR_HANDLE));
+}
+
+TEST(Handles, CloseUnlessStdSparesNullAndTheStandardHandles) {
+    for (HANDLE spared : {HANDLE(nullptr), ShellStdIn, ShellStdOut, ShellStdErr}) {
+        EXPECT_TRUE(IsStdHandleOrNull(spared));
+        EXPECT_NO_THROW(CloseUnlessStd(spared));
+    }
+    EXPECT_TRUE(IsOpen(ShellStdOut));
+    EXPECT_TRUE(IsOpen(ShellStdErr));
+}
+
+TEST(Handles, CloseUnlessStdClosesAnyOtherHandle) {
+    HANDLE handle = NewHandle();
+    EXPECT_FALSE(IsStdHandleOrNull(handle));
+    CloseUnlessStd(handle);
+    EXPECT_FALSE(IsOpen(handle));
+}
+
+TEST(Handles, CloseOwnedOfNullDoesNothing) {
+    EXPECT_NO_THROW(CloseOwned(nullptr));
+}
+
+TEST(Handles, FailedCloseRaisesWithTheSystemCode) {
+    HANDLE handle = NewHandle();
+    CloseOwned(handle);
+    try {
+        CloseOwned(handle);
+        FAIL() << "closing a closed handle raised nothing";
+    } catch (const CWindowsError& error) {
+        EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_INVALID_HANDLE));
+        EXPECT_EQ(error.context, "Windows Error : ");
+    }
+}
+
+TEST(Handles, OwnerClosesItsHandleWhenItEnds) {
+    HANDLE handle = NewHandle();
+    { OwnedHandle owner(handle); }
+    EXPECT_FALSE(IsOpen(handle));
+}
+
+TEST(Handles, MovedOwnerClosesNothing) {
+    HANDLE handle = NewHandle();
+    OwnedHandle target;
+    {
+        OwnedHandle source(handle);
+        target = std::move(source);
+        EXPECT_EQ(source.Get(), nullptr);
+    }
+    EXPECT_TRUE(IsOpen(handle));
+    EXPECT_EQ(target.Get(), handle);
+}
+
+TEST(Handles, AssigningOverAnOwnerClosesWhatItHeld) {
+    HANDLE first = NewHandle();
+    HANDLE second = NewHandle();
+    OwnedHandle owner(first);
+    owner = OwnedHandle(second);
+    EXPECT_FALSE(IsOpen(first));
+    EXPECT_TRUE(IsOpen(second));
+}
+
+TEST(Handles, CloseDetachesBeforeClosing) {
+    HANDLE handle = NewHandle();
+    OwnedHandle owner(handle);
+    owner.Close();
+    EXPECT_EQ(owner.Get(), nullptr);
+    EXPECT_FALSE(IsOpen(handle));
+    EXPECT_NO_THROW(owner.Close());
+}
+
+TEST(Handles, ReleaseGivesTheHandleUpUnclosed) {
+    HANDLE handle = NewHandle();
+    HANDLE released = nullptr;
+    {
+        OwnedHandle owner(handle);
+        released = owner.Release();
+    }
+    EXPECT_TRUE(IsOpen(released));
+    CloseOwned(released);
+}
+
+TEST(Handles, OwnerStillClosesWhileAnErrorPasses) {
+    HANDLE handle = NewHandle();
+    try {
+        OwnedHandle owner(handle);
+        throw CWindowsError(5, kWindowsErrorContext);
+    } catch (const CWindowsError&) {
+    }
+    EXPECT_FALSE(IsOpen(handle));
+}
+
+}  // namespace
