@@ -57,8 +57,5 @@ TEST(HelperPrograms, ShowEnvReportsDirectoryAndVariable) {
               "cd=" + temp.Path() + "\r\nTARVIK_HELPER_UNSET=<unset>\r\n");
 }
 
-TEST(HelperPrograms, SleepMsEndsOnItsOwn) {
-    EXPECT_EQ(RunProcess(Helper("sleepms") + " 50", "").exitCode, 0u);
-}
 
 }  // namespace

@@ -16,11 +16,6 @@ HANDLE NewHandle() {
     return CreateEventA(nullptr, TRUE, FALSE, nullptr);
 }
 
-TEST(Handles, StandardHandlesAreThoseTheProcessStartedWith) {
-    EXPECT_EQ(ShellStdIn, GetStdHandle(STD_INPUT_HANDLE));
-    EXPECT_EQ(ShellStdOut, GetStdHandle(STD_OUTPUT_HANDLE));
-    EXPECT_EQ(ShellStdErr, GetStdHandle(STD_ERROR_HANDLE));
-}
 
 TEST(Handles, CloseUnlessStdSparesNullAndTheStandardHandles) {
     for (HANDLE spared : {HANDLE(nullptr), ShellStdIn, ShellStdOut, ShellStdErr}) {
@@ -90,16 +85,6 @@ TEST(Handles, CloseDetachesBeforeClosing) {
     EXPECT_NO_THROW(owner.Close());
 }
 
-TEST(Handles, ReleaseGivesTheHandleUpUnclosed) {
-    HANDLE handle = NewHandle();
-    HANDLE released = nullptr;
-    {
-        OwnedHandle owner(handle);
-        released = owner.Release();
-    }
-    EXPECT_TRUE(IsOpen(released));
-    CloseOwned(released);
-}
 
 TEST(Handles, OwnerStillClosesWhileAnErrorPasses) {
     HANDLE handle = NewHandle();

@@ -53,15 +53,6 @@ TEST(RedirectFile, WritingModesOnExistingAndMissingFiles) {
     }
 }
 
-TEST(RedirectFile, InputReadsTheFileFromItsStart) {
-    TempDir temp;
-    temp.Write("in.txt", "line\r\n");
-    OwnedHandle file = OpenRedirectFile(temp.File("in.txt"), RedirectMode::Input);
-    char buffer[16];
-    DWORD count = 0;
-    ASSERT_TRUE(ReadFile(file.Get(), buffer, sizeof buffer, &count, nullptr));
-    EXPECT_EQ(std::string(buffer, count), "line\r\n");
-}
 
 TEST(RedirectFile, AStartedProgramInheritsTheHandles) {
     TempDir temp;
@@ -74,13 +65,5 @@ TEST(RedirectFile, AStartedProgramInheritsTheHandles) {
     EXPECT_EQ(temp.Read("out.txt"), "through the input file");
 }
 
-TEST(RedirectFile, AppendingTwiceKeepsBothWrites) {
-    TempDir temp;
-    for (const char* text : {"first ", "second"}) {
-        OwnedHandle file = OpenRedirectFile(temp.File("log.txt"), RedirectMode::Append);
-        EXPECT_EQ(RunWithHandles(QuotedBinPath("writen.exe") + " 3 " + text, nullptr, file.Get(), nullptr), 0u);
-    }
-    EXPECT_EQ(temp.Read("log.txt"), "fffsss");
-}
 
 }  // namespace
