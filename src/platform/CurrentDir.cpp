@@ -3,20 +3,13 @@
 
 #include <windows.h>
 
+#include "platform/GrowingBuffer.h"
 #include "platform/WindowsError.h"
 
 std::string GetCurrentDir() {
-    // A too small buffer makes the call report the size it needs; a failure (a directory reached by
-    // relative steps beyond the path limit) reports zero and leaves the text empty, never stale bytes.
-    std::string path(1024, '\0');
-    for (;;) {
-        const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(path.size()), path.data());
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length);
-    }
+    // A failure (a directory reached by relative steps beyond the path limit) leaves the text
+    // empty, never stale bytes.
+    return ReadGrowing([](char* buffer, std::uint32_t size) { return GetCurrentDirectoryA(size, buffer); });
 }
 
 void SetCurrentDir(const char* path) {

@@ -3,20 +3,12 @@
 
 #include <windows.h>
 
+#include "platform/GrowingBuffer.h"
 #include "platform/WindowsError.h"
 
 std::string GetEnvVar(const char* name) {
-    // The call reports the size it needs when the buffer is too small, so a long value (a PATH of
-    // several kilobytes) is read whole rather than coming back empty.
-    std::string value(1024, '\0');
-    for (;;) {
-        const DWORD length = GetEnvironmentVariableA(name, value.data(), static_cast<DWORD>(value.size()));
-        if (length < value.size()) {
-            value.resize(length);
-            return value;
-        }
-        value.resize(length);
-    }
+    // A long value (a PATH of several kilobytes) is read whole rather than coming back empty.
+    return ReadGrowing([name](char* buffer, std::uint32_t size) { return GetEnvironmentVariableA(name, buffer, size); });
 }
 
 std::string GetEnvVar(const std::string& name) {

@@ -5,17 +5,12 @@
 
 #include <vector>
 
+#include "platform/GrowingBuffer.h"
+
 std::string ModuleFilePath() {
-    std::string path(1024, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(GetModuleHandleA(nullptr), path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        // The call truncates silently when the buffer is full; try again with more room.
-        path.resize(path.size() * 2);
-    }
+    // The call cuts the path to the buffer's size when it does not fit.
+    return ReadGrowing(
+        [](char* buffer, std::uint32_t size) { return GetModuleFileNameA(GetModuleHandleA(nullptr), buffer, size); });
 }
 
 std::optional<std::string> FileVersionText(const std::string& path) {
