@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Handles.h"
+#include "platform/StageHandles.h"
 #include "platform/WindowsError.h"
 
 namespace {
@@ -94,6 +95,32 @@ TEST(Handles, OwnerStillClosesWhileAnErrorPasses) {
     } catch (const CWindowsError&) {
     }
     EXPECT_FALSE(IsOpen(handle));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StageHandles, ReleasesEachOwnHandleOnceAndSparesTheStandardOnes) {
+    HANDLE input = NewHandle();
+    HANDLE first = NewHandle();
+    HANDLE second = NewHandle();
+    {
+        StageHandles stage(input, first, ShellStdErr);
+        stage.Replace(StdStream::Output, second);
+        EXPECT_FALSE(IsOpen(first));
+        StageHandles moved(std::move(stage));
+        EXPECT_EQ(stage.Input(), nullptr);
+        EXPECT_EQ(moved.Output(), second);
+        moved.Release();
+        EXPECT_EQ(moved.Input(), nullptr);
+        EXPECT_FALSE(IsOpen(input));
+        EXPECT_FALSE(IsOpen(second));
+    }
+    EXPECT_TRUE(IsOpen(ShellStdErr));
+    HANDLE kept = NewHandle();
+    { StageHandles stage(kept, nullptr, nullptr); }
+    EXPECT_FALSE(IsOpen(kept));
 }
 
 }  // namespace
