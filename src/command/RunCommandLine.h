@@ -1,10 +1,10 @@
-// Carrying out one command line.
+// Carrying out one typed command line.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-// Runs the line with the given standard handles; after the command, "\r\n" goes to the shell's
-// standard output.
+// Expands the line (up to its first zero byte) and runs it as a pipeline whose last stage is waited
+// for, with the given standard handles. A pipe that cannot be made leaves as CWindowsError.
 void RunCommandLine(HANDLE input, HANDLE output, HANDLE error, const std::string& line);

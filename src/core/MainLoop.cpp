@@ -4,7 +4,7 @@
 #include "command/RunCommandLine.h"
 #include "core/Banner.h"
 #include "core/ConsoleCtrlHandler.h"
-#include "core/ExitRequest.h"
+#include "command/ExitRequest.h"
 #include "core/Prompt.h"
 #include "editor/LineSource.h"
 #include "platform/ComApartment.h"

@@ -17,6 +17,15 @@ void CloseUnlessStd(HANDLE handle) {
         CloseOwned(handle);
 }
 
+HANDLE ShareUnlessStd(HANDLE handle) {
+    if (IsStdHandleOrNull(handle))
+        return handle;
+    HANDLE copy = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, TRUE, DUPLICATE_SAME_ACCESS))
+        ThrowLastError();
+    return copy;
+}
+
 void CloseOwned(HANDLE handle) {
     if (handle != nullptr && !CloseHandle(handle))
         ThrowLastError();

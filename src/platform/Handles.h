@@ -15,6 +15,11 @@ bool IsStdHandleOrNull(HANDLE handle);
 // Closes a stage handle unless it is null or a shell standard handle; throws CWindowsError on failure.
 void CloseUnlessStd(HANDLE handle);
 
+// A handle for one more owner: the handle itself when it is null or a shell standard handle, which
+// no owner closes, otherwise an inheritable duplicate for the new owner to release. Throws
+// CWindowsError when the handle cannot be duplicated.
+HANDLE ShareUnlessStd(HANDLE handle);
+
 // Closes any handle but null, the standard handles included; throws CWindowsError on failure.
 void CloseOwned(HANDLE handle);
 

@@ -1,5 +1,5 @@
 // The exit flag shared by the exit command and the main loop.
-#include "core/ExitRequest.h"
+#include "command/ExitRequest.h"
 
 bool ExitRequested = false;
 

@@ -1,0 +1,86 @@
+// The expansion pass over a typed line, and the folding of substituted output.
+#include "command/Expansion.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/Environment.h"
+#include "platform/Handles.h"
+#include "platform/WindowsError.h"
+
+namespace {
+
+// Substituted output is read in pieces of this size.
+constexpr std::uint32_t kChunkSize = 1024;
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The text from just after the opening mark up to the closing one, or to the end when there is none;
+// the cursor is left on the closing mark, or at the end.
+std::string_view EnclosedText(std::string_view text, std::size_t& cursor, char mark) {
+    const std::size_t start = cursor + 1;
+    cursor = std::min(text.find(mark, start), text.size());
+    return text.substr(start, cursor - start);
+}
+
+}  // namespace
+
+void WhiteSpaceFolder::Add(std::string_view piece) {
+    std::size_t at = 0;
+    while (at < piece.size()) {
+        if (IsWhiteSpace(piece[at])) {
+            afterWhiteSpace_ = true;
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < piece.size() && !IsWhiteSpace(piece[end]))
+            ++end;
+        if (afterWhiteSpace_)
+            text_ += ' ';
+        text_.append(piece, at, end - at);
+        afterWhiteSpace_ = false;
+        at = end;
+    }
+}
+
+std::string ExpandLine(std::string_view text, const StageRunner& runPipeline) {
+    std::string result;
+    for (std::size_t cursor = 0; cursor < text.size(); ++cursor) {
+        const char c = text[cursor];
+        if (c == '%' && cursor + 1 < text.size() && text[cursor + 1] == '%') {
+            result += '%';
+            ++cursor;
+        } else if (c == '%') {
+            result += ExpandVariable(text, cursor);
+        } else if (c == '`') {
+            result += SubstituteCommand(text, cursor, runPipeline);
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+std::string ExpandVariable(std::string_view text, std::size_t& cursor) {
+    return GetEnvVar(std::string(EnclosedText(text, cursor, '%')));
+}
+
+std::string SubstituteCommand(std::string_view text, std::size_t& cursor, const StageRunner& runPipeline) {
+    const std::string command(EnclosedText(text, cursor, '`'));
+    Pipe pipe = Pipe::Create();
+    // The read end stays with the shell; no program of the command needs it.
+    SetInheritable(pipe.ReadEnd(), false);
+    runPipeline(StageHandles(ShellStdIn, pipe.TakeWriteEnd().Release(), ShellStdErr), command, false);
+    WhiteSpaceFolder folder;
+    char chunk[kChunkSize];
+    try {
+        while (const std::uint32_t count = pipe.Read(chunk, kChunkSize))
+            folder.Add(std::string_view(chunk, count));
+    } catch (const CWindowsError&) {
+        // A read that fails for another reason than the end of data ends the output quietly.
+    }
+    return folder.Text();
+}

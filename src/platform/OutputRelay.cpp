@@ -1,0 +1,73 @@
+// The relay thread: drain the private pipe into memory, then deliver it and release the destination.
+#include "platform/OutputRelay.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "platform/Pipe.h"
+#include "platform/WindowsError.h"
+
+namespace {
+
+// The private pipe is larger than the default so that the built-in and the thread take turns
+// less often; its size does not bound the output.
+constexpr DWORD kRelayPipeSize = 65536;
+
+struct RelayJob {
+    OwnedHandle source;
+    OwnedHandle destination;
+};
+
+std::string ReadToEnd(HANDLE source) {
+    std::string bytes;
+    std::string chunk(kRelayPipeSize, '\0');
+    DWORD count = 0;
+    while (ReadFile(source, chunk.data(), kRelayPipeSize, &count, nullptr) && count > 0)
+        bytes.append(chunk.data(), count);
+    return bytes;
+}
+
+// A reader that ends early makes the write fail: what it did not take is dropped, as it would be
+// for a program writing into the pipe.
+void WriteAll(HANDLE destination, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD count = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+        DWORD written = 0;
+        if (!WriteFile(destination, bytes.data() + done, count, &written, nullptr) || written == 0)
+            return;
+        done += written;
+    }
+}
+
+DWORD WINAPI Relay(void* parameter) {
+    const std::unique_ptr<RelayJob> job(static_cast<RelayJob*>(parameter));
+    // Nothing may escape a thread's function; output that does not fit in memory is dropped.
+    try {
+        WriteAll(job->destination.Get(), ReadToEnd(job->source.Get()));
+    } catch (...) {
+    }
+    return 0;
+}
+
+}  // namespace
+
+COutputRelay::COutputRelay(HANDLE destination) {
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+    if (!CreatePipe(&read, &write, nullptr, kRelayPipeSize))
+        ThrowLastError();
+    write_ = OwnedHandle(write);
+    auto job = std::make_unique<RelayJob>();
+    job->source = OwnedHandle(read);
+    SetInheritable(destination, false);
+    job->destination = OwnedHandle(destination);
+    const OwnedHandle thread(CreateThread(nullptr, 0, Relay, job.get(), 0, nullptr));
+    if (thread.Get() == nullptr) {
+        const DWORD code = GetLastError();
+        job->destination.Release();
+        throw CWindowsError(code, kWindowsErrorContext);
+    }
+    job.release();
+}

@@ -1,0 +1,30 @@
+// Output that a built-in writes for a pipe whose reader has not started yet.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Handles.h"
+
+// A built-in runs on the shell's thread and writes all its output before the next stage starts,
+// and a pipe holds only a few kilobytes: written straight into the pipe, a large output would wait
+// for a reader that never comes. The relay gives the built-in a private pipe instead, which a thread
+// of its own drains into memory; once the built-in is done and the relay ends, the thread writes the
+// whole output, in order, into the destination and then releases it.
+class COutputRelay {
+public:
+    // Takes the destination over, unless it throws CWindowsError (the destination then stays with
+    // the caller). The destination is kept from programs started later: a reader that inherited it
+    // would hold its own input open and never see the end of data.
+    explicit COutputRelay(HANDLE destination);
+    COutputRelay(const COutputRelay&) = delete;
+    COutputRelay& operator=(const COutputRelay&) = delete;
+
+    // Closes the private pipe's write end; the thread then delivers what was written.
+    ~COutputRelay() = default;
+
+    // Where the built-in writes.
+    HANDLE WriteEnd() const { return write_.Get(); }
+
+private:
+    OwnedHandle write_;
+};
