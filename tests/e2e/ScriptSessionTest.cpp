@@ -5,22 +5,14 @@
 #include "support/ProcessRun.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
+#include "support/Transcript.h"
 
 namespace {
-
-const std::string kBanner =
-    "Tarvik Version 1, 3, 0, 0\r\n"
-    " An interactive command shell for the Windows console.\r\n"
-    "\r\n";
-
-std::string NotRecognized(const std::string& name) {
-    return "'" + name + "' is not recognized as an internal or external command,\r\noperable program or batch file.\r\n";
-}
 
 class ScriptSession : public ::testing::Test {
 protected:
     // What the console would show for a prompt followed by a typed line.
-    std::string Typed(const std::string& line) const { return temp.Path() + ">" + line + "\r\n"; }
+    std::string Typed(const std::string& line) const { return ::Typed(temp.Path(), line); }
 
     TempDir temp;
 };

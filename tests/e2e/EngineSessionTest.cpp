@@ -1,0 +1,200 @@
+// Typed lines run end to end by the real tarvik.exe: pipes, redirections, dispatch and expansion.
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "platform/Environment.h"
+#include "platform/RedirectFile.h"
+#include "platform/WindowsError.h"
+#include "support/ProcessRun.h"
+#include "support/TempDir.h"
+#include "support/Transcript.h"
+
+namespace {
+
+using Files = std::vector<std::pair<std::string, std::string>>;
+
+// What printargs prints for the command line it received and its arguments after its own name.
+std::string Args(const std::string& commandLine, const std::vector<std::string>& arguments) {
+    std::string text = "[" + commandLine + "]\r\n0:[printargs]\r\n";
+    for (std::size_t index = 0; index < arguments.size(); ++index)
+        text += std::to_string(index + 1) + ":[" + arguments[index] + "]\r\n";
+    return text;
+}
+
+std::string ErrorText(DWORD code) {
+    return CWindowsError(code, kWindowsErrorContext).Text();
+}
+
+// The text of the error raised when a redirection names no file.
+std::string EmptyNameError() {
+    try {
+        OpenRedirectFile("", RedirectMode::Truncate);
+    } catch (const CWindowsError& error) {
+        return error.Text();
+    }
+    return "no error";
+}
+
+class EngineSession : public ::testing::Test {
+protected:
+    struct Step {
+        std::string line;
+        std::string out;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        std::string err;
+        Files results;
+        Files inputs = {};
+        bool lastLineExits = false;
+    };
+
+    // Runs the steps in a fresh folder, then exit; when the last step ends the shell, a line after it
+    // must not be read.
+    void Run(const Case& c) {
+        SCOPED_TRACE(c.name);
+        TempDir temp;
+        for (const auto& [name, bytes] : c.inputs)
+            temp.Write(name, bytes);
+        std::string script;
+        std::string out = kBanner;
+        for (const Step& step : c.steps) {
+            script += step.line + "\r\n";
+            out += Typed(temp.Path(), step.line) + step.out;
+        }
+        if (c.lastLineExits) {
+            script += "never\r\n";
+        } else {
+            script += "exit\r\n";
+            out += Typed(temp.Path(), "exit") + "\r\n";
+        }
+        const ProcessResult run = RunShell(script, temp.Path());
+        EXPECT_EQ(run.out, out);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.exitCode, 0u);
+        for (const auto& [name, bytes] : c.results)
+            EXPECT_EQ(temp.Read(name), bytes) << name;
+    }
+};
+
+TEST_F(EngineSession, Pipes) {
+    const Case cases[] = {
+        {"two pipes join three programs", {{"writen 3 a | copyin | copyin", "\r\n\r\naaa\r\n"}}, "", {}},
+        {"a leading pipe gives the next stage the end of data", {{"| copyin", "\r\n"}}, "", {}},
+        {"a trailing pipe runs nothing after it", {{"writen 3 |", "\r\n"}}, "", {}},
+        {"equals signs delimit the pipe", {{"writen 2 q=|=copyin", "\r\nqq\r\n"}}, "", {}},
+        {"a quoted pipe is a pipe", {{"writen 2 k \"|\" copyin", "\r\nkk\r\n"}}, "", {}},
+        {"a pipe inside a word is none", {{"printargs a|b", Args("printargs a|b", {"a|b"}) + "\r\n"}}, "", {}},
+        {"exit in a pipeline ends the shell after the line", {{"exit | copyin", "\r\n\r\n"}}, "", {}, {}, true},
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+TEST_F(EngineSession, Redirections) {
+    const std::string notRecognized = NotRecognized("zqnone");
+    const Case cases[] = {
+        {"words after the file name are dropped", {{"writen 3 > out.txt extra", "\r\n"}}, "", {{"out.txt", "xxx"}}},
+        {"input and output from files", {{"copyin < in.txt > out.txt", "\r\n"}}, "", {{"out.txt", "one\r\ntwo\r\n"}},
+         {{"in.txt", "one\r\ntwo\r\n"}}},
+        {"a missing input file starts nothing", {{"copyin < missing.txt", ""}}, ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n", {}},
+        {"appending creates, then appends",
+         {{"writen 2 a >> log.txt", "\r\n"}, {"writen 2 b >> log.txt", "\r\n"}, {"zqnone 2>> err.txt", "\r\n"},
+          {"zqnone 2>> err.txt", "\r\n"}},
+         "",
+         {{"log.txt", "aabb"}, {"err.txt", notRecognized + notRecognized}}},
+        {"a redirection alone empties the file and runs nothing", {{"> out.txt", ""}}, "", {{"out.txt", ""}},
+         {{"out.txt", "old"}}},
+        {"a quoted operator redirects", {{"writen 2 \">\" q.txt", "\r\n"}}, "", {{"q.txt", "xx"}}},
+        {"operators inside words are arguments",
+         {{"printargs x>out.txt 2>&1", Args("printargs x>out.txt 2>&1", {"x>out.txt", "2>&1"}) + "\r\n"}}, "", {}},
+        {"the same file named twice", {{"writen 2 > f.txt > f.txt", "\r\n"}}, "", {{"f.txt", "xx"}}},
+        {"a failing second error redirection reports on the shell's error", {{"zqnone 2> e1.txt 2> \"\"", ""}},
+         EmptyNameError() + "\r\n", {{"e1.txt", ""}}},
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+TEST_F(EngineSession, BuiltinsWithRedirections) {
+    TempDir temp;
+    const ProcessResult run = RunShell("cd > d.txt\r\ncd zqmissing 2> e.txt\r\nexit\r\n", temp.Path());
+    EXPECT_EQ(run.out, kBanner + Typed(temp.Path(), "cd > d.txt") + "\r\n" + Typed(temp.Path(), "cd zqmissing 2> e.txt") +
+                           "\r\n" + Typed(temp.Path(), "exit") + "\r\n");
+    EXPECT_EQ(temp.Read("d.txt"), temp.Path() + "\r\n");
+    // A built-in's own failure goes to the shell's standard error, whatever the stage redirected.
+    EXPECT_EQ(run.err, ErrorText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(temp.Read("e.txt"), "");
+}
+
+TEST_F(EngineSession, Dispatch) {
+    const Case cases[] = {
+        {"command words are exact and case-sensitive", {{"Cd", "\r\n"}, {"cd..", "\r\n"}},
+         NotRecognized("Cd") + NotRecognized("cd.."), {}},
+        {"a quoted exit ends the shell", {{"\"exit\"", "\r\n"}}, "", {}, {}, true},
+    };
+    for (const Case& c : cases)
+        Run(c);
+}
+
+TEST_F(EngineSession, Expansion) {
+    SetEnvVar("ZQ_PIPE", "|");
+    SetEnvVar("ZQ_INSERTED", "%PATH%`cd`");
+    const std::string path = GetEnvVar("PATH");
+    const Case cases[] = {
+        {"percent signs",
+         {{"printargs %%", Args("printargs %", {"%"}) + "\r\n"},
+          {"printargs %%%", Args("printargs %", {"%"}) + "\r\n"},
+          {"printargs %%%%", Args("printargs %%", {"%%"}) + "\r\n"},
+          {"printargs 50%", Args("printargs 50", {"50"}) + "\r\n"},
+          {"printargs 100% sure", Args("printargs 100", {"100"}) + "\r\n"}},
+         "", {}},
+        {"variables", {{"printargs \"%PATH%\" a%ZQ_NOSUCH%b", Args("printargs \"" + path + "\" ab", {path, "ab"}) + "\r\n"}}, "", {}},
+        {"inserted text is not expanded again",
+         {{"printargs %ZQ_INSERTED%", Args("printargs %PATH%`cd`", {"%PATH%`cd`"}) + "\r\n"}}, "", {}},
+        {"a pipe from a variable joins stages", {{"writen 2 %ZQ_PIPE% copyin", "\r\nxx\r\n"}}, "", {}},
+        {"empty and lone back-quotes insert nothing",
+         {{"printargs ``", Args("printargs ", {}) + "\r\n"}, {"printargs x`", Args("printargs x", {"x"}) + "\r\n"}}, "", {}},
+        {"output lines fold into one",
+         {{"printargs `cmd /c echo a& echo b`", "\r\n" + Args("printargs a b", {"a", "b"}) + "\r\n"},
+          {"printargs `cmd /c echo.& echo a`", "\r\n" + Args("printargs  a", {"a"}) + "\r\n"}},
+         "", {}},
+        {"a program not found inside back-quotes adds nothing", {{"printargs `zqnone`", "\r\n" + Args("printargs ", {}) + "\r\n"}},
+         NotRecognized("zqnone"), {}},
+    };
+    for (const Case& c : cases)
+        Run(c);
+    DeleteEnvVar("ZQ_PIPE");
+    DeleteEnvVar("ZQ_INSERTED");
+}
+
+TEST_F(EngineSession, BackQuotedCdInsertsTheDirectory) {
+    TempDir temp;
+    const ProcessResult run = RunShell("printargs `cd`\r\nexit\r\n", temp.Path());
+    EXPECT_EQ(run.out, kBanner + Typed(temp.Path(), "printargs `cd`") + "\r\n" +
+                           Args("printargs " + temp.Path(), {temp.Path()}) + "\r\n" + Typed(temp.Path(), "exit") + "\r\n");
+}
+
+// A built-in's output larger than a pipe holds, into "|" and into back-quotes, with no reader yet.
+TEST_F(EngineSession, LargeBuiltinOutputNeverBlocksTheShell) {
+    const std::string value(30000, 'v');
+    for (int index = 0; index < 36; ++index)
+        SetEnvVar("ZQ_BIG" + std::to_string(index), value);
+    SetEnvVar("ZQ_MARK", "found");
+    TempDir temp;
+    const ProcessResult run = RunShell(
+        "set > direct.txt\r\nset | copyin > piped.txt\r\nset | find \"ZQ_MARK\"\r\nprintargs `set ZQ_BIG0`\r\nzqnone `set`\r\nexit\r\n",
+        temp.Path());
+    const std::string direct = temp.Read("direct.txt");
+    EXPECT_GT(direct.size(), 1u << 20);
+    EXPECT_TRUE(temp.Read("piped.txt") == direct) << "the piped listing differs";
+    EXPECT_NE(run.out.find("ZQ_MARK=found\r\n"), std::string::npos);
+    EXPECT_NE(run.out.find("1:[ZQ_BIG0=" + value + "]\r\n"), std::string::npos);
+    EXPECT_EQ(run.err, NotRecognized("zqnone"));
+    EXPECT_EQ(run.exitCode, 0u);
+}
+
+}  // namespace
