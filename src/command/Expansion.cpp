@@ -27,6 +27,7 @@ std::string_view EnclosedText(std::string_view text, std::size_t& cursor, char m
 
 }  // namespace
 
+// Words already joined by single blanks are copied as one span: output can be many megabytes.
 void WhiteSpaceFolder::Add(std::string_view piece) {
     std::size_t at = 0;
     while (at < piece.size()) {
@@ -35,14 +36,14 @@ void WhiteSpaceFolder::Add(std::string_view piece) {
             ++at;
             continue;
         }
-        std::size_t end = at;
-        while (end < piece.size() && !IsWhiteSpace(piece[end]))
-            ++end;
+        const std::size_t start = at;
+        while (at < piece.size() &&
+               (!IsWhiteSpace(piece[at]) || (piece[at] == ' ' && at + 1 < piece.size() && !IsWhiteSpace(piece[at + 1]))))
+            ++at;
         if (afterWhiteSpace_)
             text_ += ' ';
-        text_.append(piece, at, end - at);
+        text_.append(piece, start, at - start);
         afterWhiteSpace_ = false;
-        at = end;
     }
 }
 
@@ -56,7 +57,7 @@ std::string ExpandLine(std::string_view text, const StageRunner& runPipeline) {
         } else if (c == '%') {
             result += ExpandVariable(text, cursor);
         } else if (c == '`') {
-            result += SubstituteCommand(text, cursor, runPipeline);
+            SubstituteCommand(text, cursor, result, runPipeline);
         } else {
             result += c;
         }
@@ -68,13 +69,13 @@ std::string ExpandVariable(std::string_view text, std::size_t& cursor) {
     return GetEnvVar(std::string(EnclosedText(text, cursor, '%')));
 }
 
-std::string SubstituteCommand(std::string_view text, std::size_t& cursor, const StageRunner& runPipeline) {
-    const std::string command(EnclosedText(text, cursor, '`'));
+void SubstituteCommand(std::string_view text, std::size_t& cursor, std::string& expanded, const StageRunner& runPipeline) {
+    const std::string_view command = EnclosedText(text, cursor, '`');
     Pipe pipe = Pipe::Create();
     // The read end stays with the shell; no program of the command needs it.
     SetInheritable(pipe.ReadEnd(), false);
     runPipeline(StageHandles(ShellStdIn, pipe.TakeWriteEnd().Release(), ShellStdErr), command, false);
-    WhiteSpaceFolder folder;
+    WhiteSpaceFolder folder(expanded);
     char chunk[kChunkSize];
     try {
         while (const std::uint32_t count = pipe.Read(chunk, kChunkSize))
@@ -82,5 +83,4 @@ std::string SubstituteCommand(std::string_view text, std::size_t& cursor, const 
     } catch (const CWindowsError&) {
         // A read that fails for another reason than the end of data ends the output quietly.
     }
-    return folder.Text();
 }

@@ -5,8 +5,8 @@
 
 #include "command/Scanner.h"
 
-std::vector<std::string> SplitStages(std::string_view text) {
-    std::vector<std::string> stages;
+std::vector<std::string_view> SplitStages(std::string_view text) {
+    std::vector<std::string_view> stages;
     std::size_t segment = 0;
     std::size_t cursor = 0;
     while (cursor < text.size()) {
@@ -25,9 +25,9 @@ std::vector<std::string> SplitStages(std::string_view text) {
 // a program that inherited the output meant for the last stage would keep the reader of that output
 // from seeing the end of data, and one that inherited the read end of its own output pipe would
 // never learn that its reader has gone.
-void RunPipeline(StageHandles handles, const std::string& text, bool wait, const StageRunner& runStage,
+void RunPipeline(StageHandles handles, std::string_view text, bool wait, const StageRunner& runStage,
                  const PipeMaker& makePipe) {
-    const std::vector<std::string> stages = SplitStages(text);
+    const std::vector<std::string_view> stages = SplitStages(text);
     SetInheritable(handles.Output(), false);
     for (std::size_t index = 0; index + 1 < stages.size(); ++index) {
         Pipe pipe = makePipe();

@@ -54,14 +54,14 @@ StagePlan ParseStage(std::string_view text) {
     return plan;
 }
 
-void RunStage(StageHandles handles, const std::string& text, bool wait) {
+void RunStage(StageHandles handles, std::string_view text, bool wait) {
     try {
         const StagePlan plan = ParseStage(text);
         for (const Redirection& redirection : plan.redirections) {
             handles.Replace(redirection.stream, nullptr);
             handles.Replace(redirection.stream, OpenRedirectFile(redirection.path, redirection.mode).Release());
         }
-        DispatchCommand(handles, plan.command, wait);
+        DispatchCommand(handles, std::string(plan.command), wait);
     } catch (const CWindowsError& error) {
         WriteString(ErrorTarget(handles), error.Text());
         WriteNewline(ErrorTarget(handles));

@@ -26,19 +26,20 @@ TEST(Expansion, FoldingIsTheSameWhereverTheOutputIsCut) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.pieces));
-        WhiteSpaceFolder folder;
+        std::string folded;
+        WhiteSpaceFolder folder(folded);
         for (const std::string& piece : c.pieces)
             folder.Add(piece);
-        EXPECT_EQ(folder.Text(), c.folded);
+        EXPECT_EQ(folded, c.folded);
     }
 }
 
 // Stands in for running a back-quoted command: writes the command text between brackets and a
 // line end, or the given output when there is one.
 StageRunner BracketWriter(const std::string& output = {}) {
-    return [output](StageHandles handles, const std::string& text, bool wait) {
+    return [output](StageHandles handles, std::string_view text, bool wait) {
         EXPECT_FALSE(wait);
-        WriteString(handles.Output(), output.empty() ? "[" + text + "]\r\n" : output);
+        WriteString(handles.Output(), output.empty() ? "[" + std::string(text) + "]\r\n" : output);
     };
 }
 
@@ -77,10 +78,12 @@ TEST(Expansion, OutputReadInChunksFoldsAsOnePiece) {
     std::string output(3000, 'x');
     for (std::size_t at : {0, 1023, 1024, 2047, 2048, 2049, 2999})
         output[at] = at % 2 == 0 ? ' ' : '\n';
-    WhiteSpaceFolder whole;
-    whole.Add(output);
+    std::string whole = "<";
+    WhiteSpaceFolder(whole).Add(output);
+    std::string expanded = "<";
     std::size_t cursor = 0;
-    EXPECT_EQ(SubstituteCommand("`cmd`", cursor, BracketWriter(output)), whole.Text());
+    SubstituteCommand("`cmd`", cursor, expanded, BracketWriter(output));
+    EXPECT_EQ(expanded, whole);
     EXPECT_EQ(cursor, 4u);
 }
 

@@ -1,0 +1,84 @@
+// Benchmark helper: what the platform does at best for a job the shell does, with nothing around it.
+//   floor spawn N COMMAND        starts COMMAND N times, waiting for each
+//   floor pipe WRITER READER     joins two commands with one pipe of the default size, waits for both
+//   floor read CHUNK COMMAND     reads COMMAND's output from a pipe in CHUNK-byte reads, prints the count
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+HANDLE Start(const char* command, HANDLE input, HANDLE output) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = input;
+    startup.hStdOutput = output;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION info{};
+    std::string line = command;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info)) {
+        std::fprintf(stderr, "cannot start %s: %lu\n", command, GetLastError());
+        std::exit(1);
+    }
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
+
+void Finish(HANDLE process) {
+    WaitForSingleObject(process, INFINITE);
+    CloseHandle(process);
+}
+
+// Only the end handed to the child may be inherited while it starts, as the shell does.
+void MakePipe(HANDLE& read, HANDLE& write) {
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, TRUE};
+    CreatePipe(&read, &write, &attributes, 0);
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (mode == "spawn" && argc == 4) {
+        for (long count = std::strtol(argv[2], nullptr, 10); count > 0; --count)
+            Finish(Start(argv[3], in, out));
+        return 0;
+    }
+    if (mode == "pipe" && argc == 4) {
+        HANDLE read = nullptr;
+        HANDLE write = nullptr;
+        MakePipe(read, write);
+        HANDLE writer = Start(argv[2], in, write);
+        CloseHandle(write);
+        SetHandleInformation(read, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+        HANDLE reader = Start(argv[3], read, out);
+        CloseHandle(read);
+        Finish(writer);
+        Finish(reader);
+        return 0;
+    }
+    if (mode == "read" && argc == 4) {
+        HANDLE read = nullptr;
+        HANDLE write = nullptr;
+        MakePipe(read, write);
+        HANDLE writer = Start(argv[3], in, write);
+        CloseHandle(write);
+        std::vector<char> chunk(std::strtoul(argv[2], nullptr, 10));
+        unsigned long long total = 0;
+        DWORD count = 0;
+        while (ReadFile(read, chunk.data(), static_cast<DWORD>(chunk.size()), &count, nullptr) && count > 0)
+            total += count;
+        Finish(writer);
+        std::printf("%llu\n", total);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: floor spawn N COMMAND | pipe WRITER READER | read CHUNK COMMAND\n");
+    return 2;
+}
