@@ -14,17 +14,7 @@ printf 'exit\r\n' >"$work/exit.txt"
 # Empty lines are read and echoed but run nothing: the figure is the reader's and the loop's own.
 head -c "$lines" /dev/zero | tr '\0' '\n' >"$work/empty.txt"
 
-# Best of three wall-clock runs, in seconds.
-best() {
-  local times="" start end
-  for _ in 1 2 3; do
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    times="$times $start $end"
-  done
-  echo "$times" | awk '{ best = 1e9; for (i = 1; i < NF; i += 2) if ($(i+1) - $i < best) best = $(i+1) - $i; print best }'
-}
+source "$root/bench/common.sh"
 
 rate() { awk -v n="$1" -v total="$2" -v base="$3" 'BEGIN { printf "%.0f", n / (total - base) }'; }
 

@@ -1,5 +1,5 @@
 // Benchmark helper: what the platform does at best for a job the shell does, with nothing around it.
-//   floor spawn N COMMAND        starts COMMAND N times, waiting for each
+//   floor spawn N COMMAND        starts COMMAND N times, waiting for each (N = 0: start-up alone)
 //   floor pipe WRITER READER     joins two commands with one pipe of the default size, waits for both
 //   floor read CHUNK COMMAND     reads COMMAND's output from a pipe in CHUNK-byte reads, prints the count
 #include <windows.h>
@@ -33,11 +33,17 @@ void Finish(HANDLE process) {
     CloseHandle(process);
 }
 
-// Only the end handed to the child may be inherited while it starts, as the shell does.
-void MakePipe(HANDLE& read, HANDLE& write) {
+// Starts the writer with its output into a new pipe of the default size and returns the pipe's read
+// end, which the writer does not inherit, as the shell keeps it.
+HANDLE StartWriter(const char* command, HANDLE input, HANDLE& writer) {
     SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, TRUE};
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
     CreatePipe(&read, &write, &attributes, 0);
     SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    writer = Start(command, input, write);
+    CloseHandle(write);
+    return read;
 }
 
 }  // namespace
@@ -52,11 +58,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "pipe" && argc == 4) {
-        HANDLE read = nullptr;
-        HANDLE write = nullptr;
-        MakePipe(read, write);
-        HANDLE writer = Start(argv[2], in, write);
-        CloseHandle(write);
+        HANDLE writer = nullptr;
+        HANDLE read = StartWriter(argv[2], in, writer);
         SetHandleInformation(read, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
         HANDLE reader = Start(argv[3], read, out);
         CloseHandle(read);
@@ -65,11 +68,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "read" && argc == 4) {
-        HANDLE read = nullptr;
-        HANDLE write = nullptr;
-        MakePipe(read, write);
-        HANDLE writer = Start(argv[3], in, write);
-        CloseHandle(write);
+        HANDLE writer = nullptr;
+        HANDLE read = StartWriter(argv[3], in, writer);
         std::vector<char> chunk(std::strtoul(argv[2], nullptr, 10));
         unsigned long long total = 0;
         DWORD count = 0;
