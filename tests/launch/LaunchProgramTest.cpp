@@ -136,7 +136,7 @@ TEST_F(Launch, ShortcutsRefusalsAndMissingPrograms) {
 
 TEST_F(Launch, WithoutWaitingErrorLevelHoldsTheStillActiveStatus) {
     SetEnvVar("ERRORLEVEL", "unset");
-    LaunchProgram(StageHandles(), "sleepms 3000", false);
+    LaunchProgram(StageHandles(), "sleepms 1000", false);
     EXPECT_EQ(GetEnvVar("ERRORLEVEL"), "259");
 }
 
