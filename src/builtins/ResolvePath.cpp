@@ -9,7 +9,7 @@ namespace {
 
 // The file system takes "/" for "\", and a search for "a/b" gives the stored name of b only: both
 // must separate components, or a whole "a/b" would be replaced by "b".
-constexpr const char* kSeparators = "\\";
+constexpr const char* kSeparators = "\\/";
 
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
@@ -64,7 +64,7 @@ std::string ResolveComponent(const std::string& probe) {
     const std::optional<FoundEntry> entry = FindFirstMatch(probe);
     if (!entry)
         return typed;
-    if (true)
+    if (entry->name.find('?') == std::string::npos)
         return entry->name;
     return entry->shortName.empty() ? typed : entry->shortName;
 }

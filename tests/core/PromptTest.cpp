@@ -104,7 +104,7 @@ TEST(PromptDeepDirectory, ShowsEmptyTextAndPushdStillWorks) {
                     SetCurrentDir(step);
                 }
                 SetPrompt("[$P$N]$G");
-                if (BuildPrompt() != "[x]>")
+                if (BuildPrompt() != "[]>")
                     failures += "prompt " + BuildPrompt() + "\n";
                 if (RunBuiltin(CdCommand, "cd").out != "\r\n")
                     failures += "cd shows a directory\n";
