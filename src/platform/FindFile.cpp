@@ -1,8 +1,6 @@
 // Directory searches through FindFirstFileA and FindNextFileA.
 #include "platform/FindFile.h"
 
-#include <utility>
-
 namespace {
 
 FoundEntry ToEntry(const WIN32_FIND_DATAA& data) {
@@ -15,21 +13,9 @@ CFindHandle StartSearch(const std::string& pattern, WIN32_FIND_DATAA& data) {
 
 }  // namespace
 
-CFindHandle& CFindHandle::operator=(CFindHandle&& other) noexcept {
-    if (this != &other) {
-        CFindHandle old(Release());
-        handle_ = other.Release();
-    }
-    return *this;
-}
-
 CFindHandle::~CFindHandle() {
     if (IsOpen())
         FindClose(handle_);
-}
-
-HANDLE CFindHandle::Release() {
-    return std::exchange(handle_, INVALID_HANDLE_VALUE);
 }
 
 std::optional<FoundEntry> FindFirstMatch(const std::string& pattern) {

@@ -5,16 +5,15 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Owns one directory search and ends it exactly once. Its "none" is INVALID_HANDLE_VALUE, the value
 // a failed FindFirstFileA gives, not null.
 class CFindHandle {
 public:
-    CFindHandle() = default;
     explicit CFindHandle(HANDLE handle) : handle_(handle) {}
-    CFindHandle(CFindHandle&& other) noexcept : handle_(other.Release()) {}
-    CFindHandle& operator=(CFindHandle&& other) noexcept;
+    CFindHandle(CFindHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
     CFindHandle(const CFindHandle&) = delete;
     CFindHandle& operator=(const CFindHandle&) = delete;
     ~CFindHandle();
@@ -22,11 +21,8 @@ public:
     HANDLE Get() const { return handle_; }
     bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
 
-    // Gives the search up without ending it; the owner holds none.
-    HANDLE Release();
-
 private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    HANDLE handle_;
 };
 
 // One entry a search found, in the ANSI code page: a character the code page cannot spell comes

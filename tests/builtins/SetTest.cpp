@@ -11,24 +11,22 @@
 
 namespace {
 
-const char* const kNames[] = {"TARVIK_T", "TARVIK_T ", "TARVIK_T B"};
-
 std::optional<std::string> Variable(const std::string& name) {
     if (GetEnvironmentVariableA(name.c_str(), nullptr, 0) == 0)
         return std::nullopt;
     return GetEnvVar(name);
 }
 
+void ResetVariables(const char* main, const char* blank) {
+    for (const char* name : {"TARVIK_T", "TARVIK_T ", "TARVIK_T B"})
+        SetEnvironmentVariableA(name, nullptr);
+    SetEnvironmentVariableA("TARVIK_T", main);
+    SetEnvironmentVariableA("TARVIK_T ", blank);
+}
+
 class Set : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetEnvVar("TARVIK_T", "one");
-        SetEnvVar("TARVIK_T ", "blank");
-    }
-    void TearDown() override {
-        for (const char* name : kNames)
-            SetEnvironmentVariableA(name, nullptr);
-    }
+    void TearDown() override { ResetVariables(nullptr, nullptr); }
 };
 
 TEST_F(Set, ShowsSetsAndRemoves) {
@@ -54,7 +52,7 @@ TEST_F(Set, ShowsSetsAndRemoves) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        SetUp();
+        ResetVariables("one", "blank");
         const BuiltinOutput run = RunBuiltin(SetCommand, c.text);
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(run.err, c.err);

@@ -95,6 +95,7 @@ TEST(PromptDeepDirectory, ShowsEmptyTextAndPushdStillWorks) {
     EXPECT_EXIT(
         {
             std::string failures;
+            const std::string start = GetCurrentDir();
             {
                 TempDir base;
                 SetCurrentDir(base.Path());
@@ -111,7 +112,7 @@ TEST(PromptDeepDirectory, ShowsEmptyTextAndPushdStillWorks) {
                 RunBuiltin(PushdCommand, "pushd " + base.Path());
                 if (GetCurrentDir() != base.Path() || DirectoryStack.size() != 1)
                     failures += "pushd did not change\n";
-                SetCurrentDir(base.Path());
+                SetCurrentDir(start);
             }
             std::fputs(failures.c_str(), stderr);
             std::exit(failures.empty() ? 0 : 1);

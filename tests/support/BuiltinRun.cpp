@@ -7,6 +7,7 @@
 #include "command/Scanner.h"
 #include "platform/CurrentDir.h"
 #include "platform/RedirectFile.h"
+#include "platform/WindowsError.h"
 
 BuiltinOutput RunBuiltin(BuiltinHandler handler, const std::string& text) {
     TempDir files;
@@ -19,6 +20,24 @@ BuiltinOutput RunBuiltin(BuiltinHandler handler, const std::string& text) {
         handler(nullptr, out.Get(), err.Get(), text, cursor);
     }
     return {files.Read("out"), files.Read("err")};
+}
+
+void RunSteps(const std::vector<Step>& steps) {
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.text);
+        BuiltinOutput run;
+        bool failed = false;
+        try {
+            run = RunBuiltin(step.handler, step.text);
+        } catch (const CWindowsError&) {
+            failed = true;
+        }
+        EXPECT_EQ(failed, step.fails);
+        EXPECT_EQ(run.out, step.out);
+        EXPECT_EQ(run.err, step.err);
+        EXPECT_EQ(GetCurrentDir(), step.directory);
+        EXPECT_EQ(DirectoryStack.size(), step.depth);
+    }
 }
 
 void InTempTree::SetUp() {
