@@ -7,6 +7,10 @@ set(CMAKE_C_COMPILER clang)
 set(CMAKE_C_COMPILER_TARGET ${tarvik_triple})
 set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_CXX_COMPILER_TARGET ${tarvik_triple})
+# Debian's clang package does not bring the unversioned LLVM tools (llvm-ar): archives are made with
+# mingw-w64's tools, as in the GCC build.
+set(CMAKE_AR ${tarvik_triple}-ar CACHE FILEPATH "")
+set(CMAKE_RANLIB ${tarvik_triple}-ranlib CACHE FILEPATH "")
 # With the sysroot clang finds mingw-w64's headers and libraries, and leaves /usr/include out.
 set(CMAKE_SYSROOT /usr/x86_64-w64-mingw32)
 
