@@ -39,6 +39,10 @@ tm send-keys 'hello world' Enter
 wait_for "^'hello' is not recognized as an internal or external command,$"
 wait_for '^operable program or batch file\.$'
 
+# A program started from the console writes to that console through the handles it inherits.
+tm send-keys 'printargs on screen' Enter
+wait_for '^2:\[screen\]$'
+
 # An empty line gives the next prompt at once and nothing else.
 prompts=$(tm capture-pane -p | grep -Ec '^[A-Z]:\\.*>$')
 tm send-keys Enter
