@@ -5,44 +5,17 @@
 
 #include "builtins/Alias.h"
 #include "builtins/AliasTable.h"
-#include "command/Scanner.h"
 #include "platform/Environment.h"
-#include "platform/Handles.h"
 #include "platform/WindowsError.h"
-#include "support/ProcessRun.h"
+#include "platform/Handles.h"
+#include "platform/RedirectFile.h"
+#include "support/BuiltinRun.h"
+#include "support/TestPaths.h"
 
 namespace {
 
-struct Written {
-    std::string out;
-    std::string err;
-};
-
-// One end of a pipe large enough that a handler never blocks on it.
-struct Pipe {
-    Pipe() {
-        HANDLE read = nullptr;
-        HANDLE write = nullptr;
-        EXPECT_TRUE(CreatePipe(&read, &write, nullptr, 1 << 20));
-        reader = OwnedHandle(read);
-        writer = OwnedHandle(write);
-    }
-    std::string Drain() {
-        writer.Close();
-        return ReadAll(reader.Get());
-    }
-    OwnedHandle reader;
-    OwnedHandle writer;
-};
-
-// Runs a typed "alias ..." line as the dispatcher would: the cursor just behind the command word.
-Written Alias(const std::string& line) {
-    Pipe out;
-    Pipe err;
-    std::size_t cursor = 0;
-    NextToken(line, cursor);
-    AliasCommand(nullptr, out.writer.Get(), err.writer.Get(), line, cursor);
-    return {out.Drain(), err.Drain()};
+BuiltinOutput Alias(const std::string& line) {
+    return RunBuiltin(AliasCommand, line);
 }
 
 // Tests run side by side on one alias key: each uses names of its own and removes them after.
@@ -64,12 +37,12 @@ protected:
 TEST_F(AliasTable, DefineShowRemove) {
     Uses({"tvkll", "tvkeq", "tvkx", "tvkraw ", "tvklong"});
     const std::string longest(1023, 'L');
-    struct Step {
+    struct Case {
         std::string line;
         std::string out;
         std::string err;
     };
-    const Step steps[] = {
+    const Case steps[] = {
         {"alias tvkll=dir /w", "", ""},
         {"alias tvkll", "tvkll=dir /w\r\n", ""},
         {"alias   TVKLL", "TVKLL=dir /w\r\n", ""},
@@ -88,9 +61,9 @@ TEST_F(AliasTable, DefineShowRemove) {
         {"alias tvkll=", "", ""},
         {"alias tvkll", "tvkll=\r\n", ""},
     };
-    for (const Step& step : steps) {
+    for (const Case& step : steps) {
         SCOPED_TRACE(step.line.substr(0, 40));
-        const Written written = Alias(step.line);
+        const BuiltinOutput written = Alias(step.line);
         EXPECT_EQ(written.out, step.out);
         EXPECT_EQ(written.err, step.err);
     }
@@ -156,6 +129,18 @@ TEST_F(AliasTable, FirstWordReplacedOneLevelDeep) {
             SetEnvVar("TVK_ALIAS_VAR", c.variable);
         EXPECT_EQ(AliasedCommand(c.typed), c.launched);
     }
+}
+
+TEST_F(AliasTable, ExpandAliasLaunchesTheReplacementWithTheHandles) {
+    Uses({"tvkpa"});
+    const std::string printargs = QuotedBinPath("printargs.exe");
+    Alias("alias tvkpa=" + printargs + " first");
+    TempDir temp;
+    StageHandles handles(nullptr, OpenRedirectFile(temp.File("out"), RedirectMode::Truncate).Release(), ShellStdErr);
+    ExpandAlias(handles, "\"tvkpa\" *.txt", true);
+    EXPECT_EQ(handles.Output(), nullptr) << "the launcher took the handles over";
+    const std::string out = temp.Read("out");
+    EXPECT_EQ(out.substr(0, out.find("\r\n")), "[" + printargs + " first *.txt]");
 }
 
 }  // namespace
