@@ -78,7 +78,8 @@ screen_has 'SHELL ENDED' && fail "Ctrl+C ended the shell"
 bin=$(dirname "$tarvik")
 win_path() { printf 'Z:%s' "${1//\//\\}"; }
 tm send-keys "$(win_path "$bin/printargs.exe") probe" Enter
-wait_for '^1:\[probe\]$|is not recognized as an internal'
+# The not-recognized message is the only line that starts with a quote and a drive.
+wait_for "^1:\\[probe\\]$|^'[A-Z]:\\\\"
 if screen_has '^1:\[probe\]$'; then
   sleeper="$(win_path "$bin/sleepms.exe") 30000"
   tm send-keys "$sleeper" Enter
