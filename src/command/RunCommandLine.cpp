@@ -1,40 +1,24 @@
-// Running a command line. The shell knows one command so far, exit; every other first word is
-// reported as not recognised.
+// Running a command line. The shell knows one command of its own so far, exit; every other line
+// starts the program its first word names.
 #include "command/RunCommandLine.h"
 
+#include <utility>
+
+#include "command/Scanner.h"
 #include "core/ExitRequest.h"
+#include "launch/LaunchProgram.h"
 #include "platform/Handles.h"
 #include "platform/Output.h"
+#include "platform/StageHandles.h"
 
-namespace {
-
-// Blanks, tabs and "=" separate words.
-constexpr const char* kDelimiters = " \t=";
-
-std::string FirstWord(const std::string& text) {
-    const std::size_t start = text.find_first_not_of(kDelimiters);
-    if (start == std::string::npos)
-        return {};
-    return text.substr(start, text.find_first_of(kDelimiters, start) - start);
-}
-
-void WriteNotRecognized(HANDLE error, const std::string& name) {
-    WriteText(error, "'");
-    WriteString(error, name);
-    WriteText(error, "' is not recognized as an internal or external command,");
-    WriteNewline(error);
-    WriteText(error, "operable program or batch file.");
-    WriteNewline(error);
-}
-
-}  // namespace
-
-void RunCommandLine(HANDLE /*input*/, HANDLE /*output*/, HANDLE error, const std::string& line) {
+void RunCommandLine(HANDLE input, HANDLE output, HANDLE error, const std::string& line) {
     // A line is text up to its first zero byte.
-    const std::string word = FirstWord(line.substr(0, line.find('\0')));
-    if (word == "exit")
+    const std::string command = line.substr(0, line.find('\0'));
+    StageHandles handles(input, output, error);
+    std::size_t cursor = 0;
+    if (NextToken(command, cursor) == "exit")
         RequestExit();
     else
-        WriteNotRecognized(error, word);
+        LaunchProgram(std::move(handles), command, true);
     WriteNewline(ShellStdOut);
 }

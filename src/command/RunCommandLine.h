@@ -5,6 +5,6 @@
 
 #include <string>
 
-// Runs the line with the given standard handles; after the command, "\r\n" goes to the shell's
-// standard output.
+// Runs the line with the given standard handles, which it takes over and releases (never the shell's
+// own); after the command, "\r\n" goes to the shell's standard output.
 void RunCommandLine(HANDLE input, HANDLE output, HANDLE error, const std::string& line);
