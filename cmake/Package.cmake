@@ -1,10 +1,6 @@
 # The release package: a zip of tarvik.exe and its documents with a SHA-256 file beside it, made by cpack
 # (scripts/package.sh) as build/tarvik-<version>-win64.zip.
-set(tarvik_documents README.md)
-# The user's guide ships as soon as it is written.
-if(EXISTS ${CMAKE_SOURCE_DIR}/docs/usage.md)
-  list(APPEND tarvik_documents docs/usage.md)
-endif()
+set(tarvik_documents README.md docs/usage.md)
 
 # Packing builds nothing: scripts/package.sh builds tarvik first, and the tests need not be built for it.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
