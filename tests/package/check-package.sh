@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 (cd "$(dirname "$zip")" && sha256sum --quiet -c "$(basename "$zip").sha256") || fail "checksum of $zip"
 
 expected=$(printf '%s\n' "$@" | sort)
-listed=$(cmake -E tar tf "$zip" | sort)
+listed=$(cmake -E tar tf "$zip" | grep -v "/$" | sort)
 [ "$listed" = "$expected" ] || fail "$zip holds"$'\n'"$listed"$'\n'"instead of"$'\n'"$expected"
 
 scratch=$(mktemp -d)
