@@ -72,8 +72,6 @@ std::string ExpandVariable(std::string_view text, std::size_t& cursor) {
 void SubstituteCommand(std::string_view text, std::size_t& cursor, std::string& expanded, const StageRunner& runPipeline) {
     const std::string_view command = EnclosedText(text, cursor, '`');
     Pipe pipe = Pipe::Create();
-    // The read end stays with the shell; no program of the command needs it.
-    SetInheritable(pipe.ReadEnd(), false);
     runPipeline(StageHandles(ShellStdIn, pipe.TakeWriteEnd().Release(), ShellStdErr), command, false);
     WhiteSpaceFolder folder(expanded);
     char chunk[kChunkSize];

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/Pipe.h"
 #include "platform/WindowsError.h"
 
 namespace {
@@ -61,7 +60,6 @@ COutputRelay::COutputRelay(HANDLE destination) {
     write_ = OwnedHandle(write);
     auto job = std::make_unique<RelayJob>();
     job->source = OwnedHandle(read);
-    SetInheritable(destination, false);
     job->destination = OwnedHandle(destination);
     const OwnedHandle thread(CreateThread(nullptr, 0, Relay, job.get(), 0, nullptr));
     if (thread.Get() == nullptr) {

@@ -13,8 +13,7 @@
 class COutputRelay {
 public:
     // Takes the destination over, unless it throws CWindowsError (the destination then stays with
-    // the caller). The destination is kept from programs started later: a reader that inherited it
-    // would hold its own input open and never see the end of data.
+    // the caller).
     explicit COutputRelay(HANDLE destination);
     COutputRelay(const COutputRelay&) = delete;
     COutputRelay& operator=(const COutputRelay&) = delete;

@@ -29,8 +29,3 @@ std::uint32_t Pipe::Read(char* buffer, std::uint32_t size) {
 bool IsPipe(HANDLE handle) {
     return GetFileType(handle) == FILE_TYPE_PIPE;
 }
-
-void SetInheritable(HANDLE handle, bool inheritable) {
-    if (!IsStdHandleOrNull(handle))
-        SetHandleInformation(handle, HANDLE_FLAG_INHERIT, inheritable ? HANDLE_FLAG_INHERIT : 0);
-}

@@ -1,4 +1,4 @@
-// Anonymous pipes between pipeline stages, and the inheritance of the ends the shell holds.
+// Anonymous pipes between pipeline stages.
 #pragma once
 
 #include <windows.h>
@@ -34,7 +34,3 @@ private:
 
 // True when the handle is one end of a pipe.
 bool IsPipe(HANDLE handle);
-
-// Lets programs started from now on inherit the handle, or not. Null and the shell's standard
-// handles are left as they are. A failure changes nothing that matters and is not reported.
-void SetInheritable(HANDLE handle, bool inheritable);

@@ -88,6 +88,8 @@ TEST_F(EngineSession, Pipes) {
         {"equals signs delimit the pipe", {{"writen 2 q=|=copyin", "\r\nqq\r\n"}}, "", {}},
         {"a quoted pipe is a pipe", {{"writen 2 k \"|\" copyin", "\r\nkk\r\n"}}, "", {}},
         {"a pipe inside a word is none", {{"printargs a|b", Args("printargs a|b", {"a|b"}) + "\r\n"}}, "", {}},
+        {"a reader that ends early ends a back-quoted pipeline",
+         {{"printargs `writen 100000 | exitwith 0`", "\r\n\r\n" + Args("printargs ", {}) + "\r\n"}}, "", {}},
         {"exit in a pipeline ends the shell after the line", {{"exit | copyin", "\r\n\r\n"}}, "", {}, {}, true},
     };
     for (const Case& c : cases)
