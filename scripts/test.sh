@@ -1,9 +1,12 @@
 #!/bin/bash
-# Builds everything and runs every test through Wine; ends with ctest's summary.
+# Builds everything and the release package, builds the shell again with clang, and runs every test
+# (the package check among them) through Wine; ends with ctest's summary.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-ensure_packages
+ensure_packages clang
 configure
 build_targets
+make_package
+build_with_clang
 trap '"$build/wine-run" --stop' EXIT
 cd "$build"
 ctest -j"$(nproc)" --output-on-failure </dev/null

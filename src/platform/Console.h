@@ -1,9 +1,8 @@
-// The few console services the shell's core uses: detection, title, line input, Ctrl+C handling.
+// The few console services the shell's core uses: detection, title, Ctrl+C handling.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 // True when the handle is a console input or screen buffer (a file or pipe is not, nor is the null
@@ -12,10 +11,6 @@ bool IsConsole(HANDLE handle);
 
 // Sets the console window's title; a failure is ignored.
 void SetConsoleTitleText(const std::string& title);
-
-// One line from the console's own line input (typed, echoed and edited by the console), with its
-// line end. Empty when the console can no longer be read.
-std::optional<std::string> ReadConsoleLine(HANDLE input);
 
 // Installs a handler for console control events; a failure is ignored.
 void InstallConsoleCtrlHandler(PHANDLER_ROUTINE handler);

@@ -24,6 +24,16 @@ void SetEnvVarUnchecked(const std::string& name, const std::string& value) {
     SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
+std::string ExpandEnvVars(const std::string& text) {
+    return ReadGrowing([&text](char* buffer, std::uint32_t size) -> std::uint32_t {
+        // The count includes the zero byte, both when the result fits and as the size it asks for.
+        const DWORD count = ExpandEnvironmentStringsA(text.c_str(), buffer, size);
+        if (count == 0)
+            ThrowLastError();
+        return count > size ? count : count - 1;
+    });
+}
+
 void DeleteEnvVar(const char* name) {
     if (!SetEnvironmentVariableA(name, nullptr))
         ThrowLastError();

@@ -5,6 +5,7 @@
 
 #include "platform/Handles.h"
 #include "platform/Output.h"
+#include "support/ProcessRun.h"
 
 namespace {
 
@@ -17,12 +18,7 @@ std::string Written(const std::function<void(HANDLE)>& write) {
     OwnedHandle writer(writeEnd);
     write(writer.Get());
     writer.Close();
-    std::string bytes;
-    char buffer[256];
-    DWORD count = 0;
-    while (ReadFile(readEnd.Get(), buffer, sizeof buffer, &count, nullptr) && count > 0)
-        bytes.append(buffer, count);
-    return bytes;
+    return ReadAll(readEnd.Get());
 }
 
 const std::string kWithZero("ab\0cd", 5);

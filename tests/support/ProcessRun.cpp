@@ -47,15 +47,6 @@ OwnedHandle Launch(const std::string& commandLine, HANDLE input, HANDLE output, 
     return OwnedHandle(info.hProcess);
 }
 
-std::string ReadAll(HANDLE handle) {
-    std::string text;
-    char buffer[4096];
-    DWORD count = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &count, nullptr) && count > 0)
-        text.append(buffer, count);
-    return text;
-}
-
 std::uint32_t WaitForExit(HANDLE process, const std::string& commandLine) {
     if (WaitForSingleObject(process, kTimeoutMs) != WAIT_OBJECT_0) {
         ADD_FAILURE() << commandLine << " did not end within " << kTimeoutMs << " ms";
@@ -68,6 +59,15 @@ std::uint32_t WaitForExit(HANDLE process, const std::string& commandLine) {
 }
 
 }  // namespace
+
+std::string ReadAll(HANDLE handle) {
+    std::string text;
+    char buffer[4096];
+    DWORD count = 0;
+    while (ReadFile(handle, buffer, sizeof buffer, &count, nullptr) && count > 0)
+        text.append(buffer, count);
+    return text;
+}
 
 ProcessResult RunProcess(const std::string& commandLine, const std::string& input, const std::string& directory) {
     PipeEnds in = MakePipe(true);

@@ -12,6 +12,9 @@ struct ProcessResult {
     std::uint32_t exitCode = 0;
 };
 
+// Every byte a handle gives until it reports the end (a pipe whose writers are all closed, a file).
+std::string ReadAll(HANDLE handle);
+
 // Starts the command line with three pipes as its standard handles, writes the input and closes it,
 // and collects standard output and standard error apart until the program ends. A program still
 // running after 30 seconds is ended and the test fails.

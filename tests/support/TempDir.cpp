@@ -11,24 +11,25 @@
 namespace {
 
 // Removes a folder and everything in it. The path carries the "\\?\" prefix, so that folders nested
-// beyond the usual path limit are reached too.
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
+// beyond the usual path limit are reached too, and the wide calls reach names the ANSI code page
+// cannot spell.
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            const std::string full = path + "\\" + name;
+            const std::wstring full = path + L"\\" + name;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveTree(full);
             else
-                DeleteFileA(full.c_str());
-        } while (FindNextFileA(search, &entry));
+                DeleteFileW(full.c_str());
+        } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
@@ -50,7 +51,11 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
-    RemoveTree("\\\\?\\" + path_);
+    // The path came from the ANSI calls, so it converts from the ANSI code page.
+    std::wstring wide(path_.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, path_.data(), static_cast<int>(path_.size()), wide.data(),
+                                    static_cast<int>(wide.size())));
+    RemoveTree(L"\\\\?\\" + wide);
 }
 
 std::string TempDir::Write(const std::string& name, const std::string& bytes) const {

@@ -1,0 +1,19 @@
+// Looking an alias up and building the command text it stands for.
+#include "builtins/AliasTable.h"
+
+#include "command/Scanner.h"
+#include "platform/Environment.h"
+
+CReg OpenAliasKey() {
+    return CreateUserKey(kAliasKeyPath);
+}
+
+std::string AliasedCommand(const std::string& text) {
+    std::size_t cursor = 0;
+    // The registry compares value names without regard to case, so "LL" finds ll.
+    const std::string word = NextToken(text, cursor);
+    RegValue value;
+    if (!OpenAliasKey().QueryValue(word.c_str(), value))
+        return text;
+    return ExpandEnvVars(value.Text()) + text.substr(cursor);
+}

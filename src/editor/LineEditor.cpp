@@ -1,0 +1,178 @@
+// Editing the line in place: the key table, cursor moves, insertion, overwriting and deletion.
+#include "editor/LineEditor.h"
+
+#include <algorithm>
+
+#include "editor/WindowScroll.h"
+
+namespace {
+
+// Only the bytes 0x20 to 0x7E can be typed: control characters and bytes above ASCII are ignored.
+bool IsTypeable(char character) {
+    const auto byte = static_cast<unsigned char>(character);
+    return byte >= 0x20 && byte <= 0x7E;
+}
+
+}  // namespace
+
+LineEditor::LineEditor(ConsoleIo& console, const ScreenInfo& screen)
+    : console_(console), window_(screen.window), originRow_(screen.cursor.Y) {
+    blank_.Char.UnicodeChar = 0;
+    blank_.Char.AsciiChar = ' ';
+    blank_.Attributes = screen.attribute;
+    const auto width = static_cast<SHORT>(window_.Right - window_.Left + 1);
+    grid_.Resize(COORD{width, 1}, blank_);
+    grid_.ReadFromScreen(console_, COORD{0, static_cast<SHORT>(originRow_)});
+    start_ = end_ = COORD{std::min(screen.cursor.X, static_cast<SHORT>(width - 1)), 0};
+    MoveTo(start_);
+}
+
+bool LineEditor::PressKey(WORD virtualKey, char character) {
+    switch (virtualKey) {
+    case VK_RETURN:
+        Finish();
+        return false;
+    case VK_LEFT:
+        MoveLeft();
+        break;
+    case VK_RIGHT:
+        MoveRight();
+        break;
+    case VK_HOME:
+        MoveTo(start_);
+        break;
+    case VK_END:
+        MoveTo(end_);
+        break;
+    case VK_BACK:
+        if (Before(start_, grid_.Cursor())) {
+            MoveLeft();
+            DeleteChar();
+        }
+        break;
+    case VK_DELETE:
+        DeleteChar();
+        break;
+    case VK_INSERT:
+        insertMode_ = !insertMode_;
+        break;
+    default:
+        if (!IsTypeable(character))
+            break;
+        if (insertMode_)
+            InsertChar(character);
+        else
+            OverwriteChar(character);
+    }
+    return true;
+}
+
+void LineEditor::MoveTo(COORD position) {
+    grid_.SetCursor(position);
+    ShowCursor();
+}
+
+void LineEditor::MoveLeft() {
+    if (Before(start_, grid_.Cursor()))
+        grid_.StepBack();
+    ShowCursor();
+}
+
+void LineEditor::MoveRight() {
+    if (Before(grid_.Cursor(), end_))
+        grid_.StepForward();
+    else
+        grid_.SetCursor(end_);
+    ShowCursor();
+}
+
+void LineEditor::InsertChar(char character) {
+    // The line gets one character longer, so end moves on with it. At the grid's last cell that
+    // needs a new row first; a line that cannot grow refuses the key rather than lose its last
+    // character.
+    const COORD size = grid_.Size();
+    if (end_.X == size.X - 1 && end_.Y == size.Y - 1 && !GrowByRow()) {
+        Beep();
+        return;
+    }
+    grid_.InsertAtCursor(CellOf(character));
+    end_ = NextPosition(end_, size.X);
+    Advance();
+}
+
+void LineEditor::OverwriteChar(char character) {
+    grid_.PutAtCursor(CellOf(character));
+    Advance();
+}
+
+void LineEditor::Advance() {
+    if (!grid_.StepForward()) {
+        // The cursor was on the grid's last cell and now stands at column 0 of the last row. A grid
+        // that cannot grow keeps the cursor on its last cell: what is typed there next overwrites
+        // that cell and stays outside the line, since end cannot pass the cursor.
+        const COORD size = grid_.Size();
+        if (GrowByRow())
+            grid_.StepDown();
+        else
+            grid_.SetCursor(COORD{static_cast<SHORT>(size.X - 1), static_cast<SHORT>(size.Y - 1)});
+    }
+    if (Before(end_, grid_.Cursor()))
+        end_ = grid_.Cursor();
+    ShowCursor();
+    Redraw();
+}
+
+void LineEditor::DeleteChar() {
+    grid_.DeleteAtCursor();
+    end_ = PreviousPosition(end_, grid_.Size().X);
+    // Delete at end moved end before the cursor: that changes nothing.
+    if (Before(end_, grid_.Cursor()))
+        end_ = grid_.Cursor();
+    ShowCursor();
+    Redraw();
+}
+
+void LineEditor::Finish() {
+    int row = end_.Y + originRow_ + 1;
+    if (row > window_.Bottom) {
+        ScrollWindowUp(console_, window_, blank_);
+        --row;
+    }
+    console_.SetCursor(COORD{0, static_cast<SHORT>(row)});
+}
+
+bool LineEditor::GrowByRow() {
+    const COORD size = grid_.Size();
+    const int height = size.Y + 1;
+    // A new row scrolls the window as soon as the row just below it would lie outside the window,
+    // which leaves a blank row under a line that ends on the row above the bottom. A grid whose top
+    // row would then leave the window stops growing, so every row of the line stays on the screen.
+    const bool scroll = originRow_ + height > window_.Bottom;
+    if (height > window_.Bottom - window_.Top + 1 || (scroll && originRow_ - 1 < window_.Top))
+        return false;
+    grid_.Resize(COORD{size.X, static_cast<SHORT>(height)}, blank_);
+    if (scroll) {
+        ScrollWindowUp(console_, window_, blank_);
+        --originRow_;
+    }
+    return true;
+}
+
+void LineEditor::Redraw() {
+    grid_.WriteToScreen(console_, COORD{0, static_cast<SHORT>(originRow_)});
+}
+
+void LineEditor::Beep() {
+    console_.Beep();
+}
+
+void LineEditor::ShowCursor() {
+    const COORD cursor = grid_.Cursor();
+    console_.SetCursor(COORD{cursor.X, static_cast<SHORT>(cursor.Y + originRow_)});
+}
+
+CHAR_INFO LineEditor::CellOf(char character) const {
+    CHAR_INFO cell = blank_;
+    cell.Char.AsciiChar = character;
+    return cell;
+}

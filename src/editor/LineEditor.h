@@ -1,0 +1,58 @@
+// The editing state of one console read: the line lives in the cells of the screen rows that hold
+// it, from just behind the prompt (start) up to one past its last character (end).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "editor/CellGrid.h"
+#include "platform/ConsoleIo.h"
+
+class LineEditor {
+public:
+    // Takes the screen row of the console cursor into the grid; the line starts at the cursor. The
+    // grid is as wide as the window and shown from column 0 of the screen buffer, so a cursor right of
+    // the window (a buffer wider than its window) starts the line in the grid's last column.
+    LineEditor(ConsoleIo& console, const ScreenInfo& screen);
+
+    // Acts on one key press by its virtual-key code alone; false when it was Enter, which ends the line.
+    bool PressKey(WORD virtualKey, char character);
+
+    void MoveTo(COORD position);
+    void MoveLeft();
+    void MoveRight();
+    void InsertChar(char character);
+    void OverwriteChar(char character);
+    void DeleteChar();
+    // Puts the console cursor at column 0 of the row below the line, scrolling if that row is below
+    // the window. No line break is written.
+    void Finish();
+
+    // Adds a row at the bottom of the grid, scrolling the window when the row would not be shown; false
+    // when the grid cannot grow: it is as high as the window, or it would leave the window at the top.
+    bool GrowByRow();
+    // Shows the grid on the screen.
+    void Redraw();
+    void Beep();
+
+    const CellGrid& Grid() const { return grid_; }
+    COORD Start() const { return start_; }
+    COORD End() const { return end_; }
+    std::string Line() const { return grid_.Text(start_, end_); }
+
+private:
+    // After a character was stored at the cursor: step on, growing the grid at its last cell.
+    void Advance();
+    void ShowCursor();
+    CHAR_INFO CellOf(char character) const;
+
+    ConsoleIo& console_;
+    SMALL_RECT window_;  // as it was when the read started; a resize during the read is not noticed
+    CHAR_INFO blank_;
+    CellGrid grid_;
+    int originRow_;  // the screen row of grid row 0
+    COORD start_;
+    COORD end_;
+    bool insertMode_ = true;
+};

@@ -1,0 +1,57 @@
+// Launching the program a command line names: search, shortcut, start, wait, ERRORLEVEL.
+#include "launch/LaunchProgram.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "command/Scanner.h"
+#include "launch/ProcessRecord.h"
+#include "launch/ProgramSearch.h"
+#include "launch/Shortcut.h"
+#include "launch/StartupRecord.h"
+#include "platform/Environment.h"
+#include "platform/Output.h"
+
+namespace {
+
+void WriteNotRecognized(HANDLE error, const std::string& name) {
+    WriteText(error, "'");
+    WriteString(error, name);
+    WriteText(error, "' is not recognized as an internal or external command,");
+    WriteNewline(error);
+    WriteText(error, "operable program or batch file.");
+    WriteNewline(error);
+}
+
+// The program file the name stands for, a ".LNK" shortcut followed to its target (only that exact
+// spelling of the extension counts); empty when there is none.
+std::string ProgramPath(const std::string& name) {
+    const std::string path = FindProgram(name);
+    return FileExtension(path) == ".LNK" ? ResolveShortcut(path) : path;
+}
+
+}  // namespace
+
+void LaunchProgram(StageHandles handles, const std::string& command, bool wait) {
+    StartupRecord startup(std::move(handles));
+    // The child's command line starts at its first word: with blanks in front, its runtime would
+    // take an empty program name and shift every argument by one.
+    std::size_t cursor = 0;
+    SkipDelimiters(command, cursor);
+    const std::string commandLine = command.substr(cursor);
+    const std::string name = NextToken(command, cursor);
+    const std::string program = ProgramPath(name);
+
+    // An empty path is never handed to the system, whose answer for it varies.
+    ProcessRecord process;
+    if (program.empty() || !process.Start(program, commandLine, startup)) {
+        WriteNotRecognized(startup.Error(), name);
+    } else {
+        if (wait)
+            process.Wait(INFINITE);
+        const std::uint32_t code = process.ExitCode();
+        SetEnvVar("ERRORLEVEL", std::to_string(static_cast<std::int32_t>(code)));
+        process.Close();
+    }
+    startup.Release();
+}

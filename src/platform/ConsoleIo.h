@@ -1,0 +1,48 @@
+// The console as the line editor sees it: one narrow interface, so the editor runs against the real
+// console or against an in-memory one in tests.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// What a screen-buffer query gives the editor.
+struct ScreenInfo {
+    SMALL_RECT window;  // inclusive, in screen-buffer coordinates
+    WORD attribute;     // the attribute new text is written with
+    COORD cursor;
+};
+
+class ConsoleIo {
+public:
+    virtual ~ConsoleIo() = default;
+
+    // Waits for the next input event; false when the console cannot be read.
+    virtual bool ReadInput(INPUT_RECORD& event) = 0;
+
+    // None when the screen buffer cannot be queried.
+    virtual std::optional<ScreenInfo> QueryScreen() = 0;
+
+    // Block transfers between the screen and a buffer of `size` cells read from its origin (0, 0). The
+    // region is inclusive; the console transfers no more than the buffer holds, and nothing outside the
+    // screen buffer. A failure leaves the buffer or the screen as it was.
+    virtual void ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) = 0;
+    virtual void WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT region) = 0;
+
+    // Moves the cells of the rectangle so its top-left corner lands on the destination, and fills
+    // what the move uncovered with the fill cell.
+    virtual void Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) = 0;
+
+    virtual void SetCursor(COORD position) = 0;
+
+    // None when the input handle is not a console.
+    virtual std::optional<DWORD> InputMode() = 0;
+    virtual void SetInputMode(DWORD mode) = 0;
+
+    // A simple beep.
+    virtual void Beep() = 0;
+
+    // Text for a debugger, if one listens.
+    virtual void Trace(const std::string& text) = 0;
+};
