@@ -4,9 +4,11 @@
 #include <utility>
 #include <vector>
 
+#include "builtins/Alias.h"
 #include "platform/Environment.h"
 #include "platform/RedirectFile.h"
 #include "platform/WindowsError.h"
+#include "support/BuiltinRun.h"
 #include "support/ProcessRun.h"
 #include "support/TempDir.h"
 #include "support/Transcript.h"
@@ -188,6 +190,28 @@ TEST_F(EngineSession, LargeBuiltinOutputNeverBlocksTheShell) {
     EXPECT_NE(run.out.find("1:[ZQ_BIG0=" + value + "]\r\n"), std::string::npos);
     EXPECT_EQ(run.err, NotRecognized("zqnone"));
     EXPECT_EQ(run.exitCode, 0u);
+}
+
+// Aliases live in the registry: a definition serves the next shell too. A "|" or ">" in a stored
+// value (set here directly: typed, it would split the line) reaches the program as an argument.
+TEST_F(EngineSession, AliasesAcrossShells) {
+    TempDir temp;
+    const auto transcript = [&temp](const std::vector<Step>& steps) {
+        std::string script;
+        std::string out = kBanner;
+        for (const Step& step : steps) {
+            script += step.line + "\r\n";
+            out += Typed(temp.Path(), step.line) + step.out;
+        }
+        const ProcessResult run = RunShell(script + "exit\r\n", temp.Path());
+        EXPECT_EQ(run.out, out + Typed(temp.Path(), "exit") + "\r\n");
+        EXPECT_EQ(run.err, "");
+    };
+    RunBuiltin(AliasCommand, "alias zqbar=printargs | >");
+    transcript({{"alias ll=printargs -l", "\r\n"},
+                {"ll *.txt", Args("printargs -l *.txt", {"-l", "*.txt"}) + "\r\n"},
+                {"zqbar x", Args("printargs | > x", {"|", ">", "x"}) + "\r\n"}});
+    transcript({{"ll a", Args("printargs -l a", {"-l", "a"}) + "\r\n"}, {"alias ll=", "\r\n"}, {"alias zqbar=", "\r\n"}});
 }
 
 }  // namespace
