@@ -8,7 +8,8 @@
 std::vector<std::string_view> SplitStages(std::string_view text) {
     std::vector<std::string_view> stages;
     std::size_t segment = 0;
-    std::size_t cursor = 0;
+    // Without the character there is no such word: a long line is not taken apart for nothing.
+    std::size_t cursor = text.find('|') == std::string_view::npos ? text.size() : 0;
     while (cursor < text.size()) {
         const std::size_t wordStart = cursor;
         if (NextToken(text, cursor) != "|")

@@ -40,7 +40,8 @@ HANDLE ErrorTarget(const StageHandles& handles) {
 StagePlan ParseStage(std::string_view text) {
     StagePlan plan;
     std::size_t commandEnd = text.size();
-    std::size_t cursor = 0;
+    // Every operator holds "<" or ">": without them a long line is not taken apart for nothing.
+    std::size_t cursor = text.find_first_of("<>") == std::string_view::npos ? text.size() : 0;
     while (cursor < text.size()) {
         const std::size_t wordStart = cursor;
         const Operator* found = FindOperator(NextToken(text, cursor));
