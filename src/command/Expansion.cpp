@@ -72,7 +72,7 @@ std::string ExpandVariable(std::string_view text, std::size_t& cursor) {
 void SubstituteCommand(std::string_view text, std::size_t& cursor, std::string& expanded, const StageRunner& runPipeline) {
     const std::string_view command = EnclosedText(text, cursor, '`');
     Pipe pipe = Pipe::Create();
-    runPipeline(StageHandles(ShellStdIn, pipe.TakeWriteEnd().Release(), ShellStdErr), command, false);
+    runPipeline(StageHandles(ShellStdIn, pipe.TakeWriteEnd().Release(), ShellStdErr), std::string(command), false);
     WhiteSpaceFolder folder(expanded);
     char chunk[kChunkSize];
     try {

@@ -24,7 +24,7 @@ private:
 // back-quoted command its folded output. Inserted text is never scanned again. Back-quoted commands
 // run as pipelines through runPipeline, without waiting.
 std::string ExpandLine(std::string_view text, const StageRunner& runPipeline = [](StageHandles handles,
-                                                                                   std::string_view command, bool wait) {
+                                                                                   std::string command, bool wait) {
     RunPipeline(std::move(handles), command, wait);
 });
 

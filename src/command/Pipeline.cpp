@@ -22,7 +22,7 @@ std::vector<std::string_view> SplitStages(std::string_view text) {
     return stages;
 }
 
-void RunPipeline(StageHandles handles, std::string_view text, bool wait, const StageRunner& runStage,
+void RunPipeline(StageHandles handles, std::string text, bool wait, const StageRunner& runStage,
                  const PipeMaker& makePipe) {
     const std::vector<std::string_view> stages = SplitStages(text);
     for (std::size_t index = 0; index + 1 < stages.size(); ++index) {
@@ -30,7 +30,8 @@ void RunPipeline(StageHandles handles, std::string_view text, bool wait, const S
         const HANDLE error = ShareUnlessStd(handles.Error());
         StageHandles stage(handles.Detach(StdStream::Input), pipe.TakeWriteEnd().Release(), error);
         handles.Replace(StdStream::Input, pipe.TakeReadEnd().Release());
-        runStage(std::move(stage), stages[index], false);
+        runStage(std::move(stage), std::string(stages[index]), false);
     }
-    runStage(std::move(handles), stages.back(), wait);
+    text.erase(0, stages.back().data() - text.data());
+    runStage(std::move(handles), std::move(text), wait);
 }

@@ -11,7 +11,7 @@
 #include "platform/StageHandles.h"
 
 // Runs a stage, or a whole pipeline, with the handles it takes over, its text and the wait flag.
-using StageRunner = std::function<void(StageHandles handles, std::string_view text, bool wait)>;
+using StageRunner = std::function<void(StageHandles handles, std::string text, bool wait)>;
 
 // Makes the pipe that joins two neighbouring stages.
 using PipeMaker = std::function<Pipe()>;
@@ -21,9 +21,10 @@ using PipeMaker = std::function<Pipe()>;
 // first stage keeps the blanks at the start of the line, the last those at its end.
 std::vector<std::string_view> SplitStages(std::string_view text);
 
-// Runs the stages in order, each with a pipe from the one before: the input goes to the first
+// Runs the stages in order (the last one cut from the text in place, so a line of one stage is
+// never copied), each with a pipe from the one before: the input goes to the first
 // stage, the output to the last, the error handle to all. Only the last stage gets the wait flag.
 // When a pipe cannot be made the stages already started run on, every handle still held here is
 // released, and CWindowsError leaves.
-void RunPipeline(StageHandles handles, std::string_view text, bool wait, const StageRunner& runStage = RunStage,
+void RunPipeline(StageHandles handles, std::string text, bool wait, const StageRunner& runStage = RunStage,
                  const PipeMaker& makePipe = Pipe::Create);

@@ -9,6 +9,6 @@
 
 void RunCommandLine(HANDLE input, HANDLE output, HANDLE error, const std::string& line) {
     StageHandles handles(input, output, error);
-    const std::string expanded = ExpandLine(std::string_view(line).substr(0, line.find('\0')));
-    RunPipeline(std::move(handles), expanded, true);
+    std::string expanded = ExpandLine(std::string_view(line).substr(0, line.find('\0')));
+    RunPipeline(std::move(handles), std::move(expanded), true);
 }

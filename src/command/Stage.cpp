@@ -55,14 +55,16 @@ StagePlan ParseStage(std::string_view text) {
     return plan;
 }
 
-void RunStage(StageHandles handles, std::string_view text, bool wait) {
+void RunStage(StageHandles handles, std::string text, bool wait) {
     try {
         const StagePlan plan = ParseStage(text);
         for (const Redirection& redirection : plan.redirections) {
             handles.Replace(redirection.stream, nullptr);
             handles.Replace(redirection.stream, OpenRedirectFile(redirection.path, redirection.mode).Release());
         }
-        DispatchCommand(handles, std::string(plan.command), wait);
+        // The command text is the stage text cut short in place.
+        text.resize(plan.command.size());
+        DispatchCommand(handles, text, wait);
     } catch (const CWindowsError& error) {
         WriteString(ErrorTarget(handles), error.Text());
         WriteNewline(ErrorTarget(handles));

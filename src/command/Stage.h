@@ -30,4 +30,4 @@ StagePlan ParseStage(std::string_view text);
 // Applies the redirections left to right, each releasing the stream's handle before opening its
 // file, then dispatches the command text. Errors end the stage and are reported on its error
 // handle; every handle the stage still holds is released once when it returns.
-void RunStage(StageHandles handles, std::string_view text, bool wait);
+void RunStage(StageHandles handles, std::string text, bool wait);

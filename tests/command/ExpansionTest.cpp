@@ -37,9 +37,9 @@ TEST(Expansion, FoldingIsTheSameWhereverTheOutputIsCut) {
 // Stands in for running a back-quoted command: writes the command text between brackets and a
 // line end, or the given output when there is one.
 StageRunner BracketWriter(const std::string& output = {}) {
-    return [output](StageHandles handles, std::string_view text, bool wait) {
+    return [output](StageHandles handles, const std::string& text, bool wait) {
         EXPECT_FALSE(wait);
-        WriteString(handles.Output(), output.empty() ? "[" + std::string(text) + "]\r\n" : output);
+        WriteString(handles.Output(), output.empty() ? "[" + text + "]\r\n" : output);
     };
 }
 

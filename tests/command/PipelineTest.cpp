@@ -65,11 +65,11 @@ struct TestEnds {
 // writes its text to the error handle, and notes its wait flag.
 struct EchoStages {
     std::string waits;
-    void operator()(StageHandles handles, std::string_view text, bool wait) {
+    void operator()(StageHandles handles, const std::string& text, bool wait) {
         std::string data;
         EXPECT_TRUE(DrainToEnd(handles.Input(), data)) << text << ": input not at its end";
-        WriteString(handles.Output(), data.append(text));
-        WriteString(handles.Error(), std::string(text));
+        WriteString(handles.Output(), data + text);
+        WriteString(handles.Error(), text);
         waits += wait ? 'W' : '-';
     }
 };
