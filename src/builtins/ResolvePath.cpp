@@ -62,9 +62,5 @@ std::string ResolveComponent(const std::string& probe) {
     if (typed.empty() || typed == "." || typed == "..")
         return typed;
     const std::optional<FoundEntry> entry = FindFirstMatch(probe);
-    if (!entry)
-        return typed;
-    if (entry->name.find('?') == std::string::npos)
-        return entry->name;
-    return entry->shortName.empty() ? typed : entry->shortName;
+    return entry ? entry->OpenableName().value_or(typed) : typed;
 }

@@ -21,6 +21,11 @@ public:
     COORD Size() const { return size_; }
     COORD Cursor() const { return cursor_; }
     int CellCount() const { return static_cast<int>(cells_.size()); }
+    // A position's place in linear order, and back.
+    int Index(COORD position) const { return position.Y * size_.X + position.X; }
+    COORD PositionAt(int index) const {
+        return COORD{static_cast<SHORT>(index % size_.X), static_cast<SHORT>(index / size_.X)};
+    }
 
     // Keeps the leading cells in linear order (they flow into new rows if the width changes) and
     // fills the rest; then clamps the cursor.
@@ -59,7 +64,6 @@ public:
     void WriteToScreen(ConsoleIo& console, COORD origin) const;
 
 private:
-    int Index(COORD position) const { return position.Y * size_.X + position.X; }
     CHAR_INFO& At(COORD position) { return cells_[Index(position)]; }
     // The region handed to the console: one column and one row larger than the grid, since the
     // console transfers no more cells than the buffer's size.

@@ -13,6 +13,15 @@ bool IsTypeable(char character) {
     return byte >= 0x20 && byte <= 0x7E;
 }
 
+// The blanks that separate words: those of the "C" locale.
+bool IsBlank(char character) {
+    return character == ' ' || (character >= '\t' && character <= '\r');
+}
+
+bool operator==(COORD a, COORD b) {
+    return a.X == b.X && a.Y == b.Y;
+}
+
 }  // namespace
 
 LineEditor::LineEditor(ConsoleIo& console, const ScreenInfo& screen)
@@ -143,18 +152,89 @@ void LineEditor::Finish() {
 
 bool LineEditor::GrowByRow() {
     const COORD size = grid_.Size();
-    const int height = size.Y + 1;
+    const std::optional<int> origin = OriginAfterGrowth(originRow_, size.Y + 1);
+    if (!origin)
+        return false;
+    grid_.Resize(COORD{size.X, static_cast<SHORT>(size.Y + 1)}, blank_);
+    if (*origin != originRow_) {
+        ScrollWindowUp(console_, window_, blank_);
+        originRow_ = *origin;
+    }
+    return true;
+}
+
+std::optional<int> LineEditor::OriginAfterGrowth(int origin, int height) const {
     // A new row scrolls the window as soon as the row just below it would lie outside the window,
     // which leaves a blank row under a line that ends on the row above the bottom. A grid whose top
     // row would then leave the window stops growing, so every row of the line stays on the screen.
-    const bool scroll = originRow_ + height > window_.Bottom;
-    if (height > window_.Bottom - window_.Top + 1 || (scroll && originRow_ - 1 < window_.Top))
-        return false;
-    grid_.Resize(COORD{size.X, static_cast<SHORT>(height)}, blank_);
-    if (scroll) {
-        ScrollWindowUp(console_, window_, blank_);
-        --originRow_;
+    const bool scroll = origin + height > window_.Bottom;
+    if (height > window_.Bottom - window_.Top + 1 || (scroll && origin - 1 < window_.Top))
+        return std::nullopt;
+    return scroll ? origin - 1 : origin;
+}
+
+bool LineEditor::CanGrowTo(int height) const {
+    std::optional<int> origin = originRow_;
+    for (int rows = grid_.Size().Y + 1; origin && rows <= height; ++rows)
+        origin = OriginAfterGrowth(*origin, rows);
+    return origin.has_value();
+}
+
+WordBounds LineEditor::FindWordBounds() const {
+    const COORD cursor = grid_.Cursor();
+    const SHORT width = grid_.Size().X;
+    WordBounds word{start_, start_};
+    bool inQuote = false;
+    bool quoteAtCursor = false;
+    // The scan stops at the first word end at or behind the cursor, so a cursor inside a word or
+    // just behind it selects the whole word.
+    for (COORD position = start_; Before(position, end_);) {
+        const char here = CharAt(position);
+        const COORD next = NextPosition(position, width);
+        const bool starts = position == start_ || (!IsBlank(here) && IsBlank(CharAt(position, -1)));
+        bool ends = !IsBlank(here) && IsBlank(CharAt(position, 1));
+        bool ended = false;
+        if (starts && !inQuote) {
+            word.a = position;
+            if (here == '"') {
+                inQuote = true;
+                ends = false;
+            }
+            ended = ends;
+        } else if (inQuote) {
+            // Inside quotes only a closing quote followed by a blank ends the word.
+            ended = ends && here == '"';
+            inQuote = !ended;
+        } else {
+            ended = ends;
+        }
+        if (ended)
+            word.b = next;
+        position = next;
+        if (position == cursor)
+            quoteAtCursor = inQuote;
+        if (ended && !Before(word.b, cursor))
+            break;
     }
+    if (Before(word.b, cursor))
+        word.b = cursor;
+    if (!quoteAtCursor && IsBlank(CharAt(cursor)) && IsBlank(CharAt(cursor, -1)))
+        word = {cursor, cursor};
+    return word;
+}
+
+bool LineEditor::ReplaceWord(COORD a, COORD b, const std::string& text) {
+    const int shift = static_cast<int>(text.size()) - (grid_.Index(b) - grid_.Index(a));
+    const int end = grid_.Index(end_) + shift;
+    const int height = end / grid_.Size().X + 1;
+    if (!CanGrowTo(height))
+        return false;
+    while (grid_.Size().Y < height)
+        GrowByRow();
+    grid_.ReplaceRange(a, b, text);
+    end_ = grid_.PositionAt(end);
+    MoveTo(grid_.PositionAt(grid_.Index(a) + static_cast<int>(text.size())));
+    Redraw();
     return true;
 }
 
@@ -164,6 +244,14 @@ void LineEditor::Redraw() {
 
 void LineEditor::Beep() {
     console_.Beep();
+}
+
+char LineEditor::CharAt(COORD position, int offset) const {
+    // The cell before the grid's first one is taken as a blank: a line from column 0 of the top row
+    // has nothing before it.
+    if (grid_.Index(position) + offset < 0)
+        return ' ';
+    return grid_.CellAt(position, offset).Char.AsciiChar;
 }
 
 void LineEditor::ShowCursor() {

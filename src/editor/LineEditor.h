@@ -4,10 +4,17 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "editor/CellGrid.h"
 #include "platform/ConsoleIo.h"
+
+// The cells of a word on the line: from a up to (not including) b; a = b is an empty word.
+struct WordBounds {
+    COORD a;
+    COORD b;
+};
 
 class LineEditor {
 public:
@@ -29,6 +36,15 @@ public:
     // the window. No line break is written.
     void Finish();
 
+    // The word at or just before the cursor. A word is a run of non-blank cells; one that opens with a
+    // double quote runs on over blanks to a double quote followed by a blank, or to the cursor. A
+    // cursor with blanks on both sides stands on an empty word.
+    WordBounds FindWordBounds() const;
+    // Puts the text in place of the cells from a up to b and the cursor behind it. When the line
+    // would then run past the grid, the grid grows by rows first, as typing makes it; false, with
+    // nothing changed, when the window cannot hold that many.
+    bool ReplaceWord(COORD a, COORD b, const std::string& text);
+
     // Adds a row at the bottom of the grid, scrolling the window when the row would not be shown; false
     // when the grid cannot grow: it is as high as the window, or it would leave the window at the top.
     bool GrowByRow();
@@ -44,6 +60,11 @@ public:
 private:
     // After a character was stored at the cursor: step on, growing the grid at its last cell.
     void Advance();
+    // Where grid row 0, now on screen row origin, is once the grid grows by one row to the given
+    // height; none when the window cannot show that many rows.
+    std::optional<int> OriginAfterGrowth(int origin, int height) const;
+    bool CanGrowTo(int height) const;
+    char CharAt(COORD position, int offset = 0) const;
     void ShowCursor();
     CHAR_INFO CellOf(char character) const;
 

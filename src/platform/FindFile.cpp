@@ -18,6 +18,14 @@ CFindHandle::~CFindHandle() {
         FindClose(handle_);
 }
 
+std::optional<std::string> FoundEntry::OpenableName() const {
+    if (name.find('?') == std::string::npos)
+        return name;
+    if (shortName.empty())
+        return std::nullopt;
+    return shortName;
+}
+
 std::optional<FoundEntry> FindFirstMatch(const std::string& pattern) {
     WIN32_FIND_DATAA data;
     const CFindHandle search = StartSearch(pattern, data);

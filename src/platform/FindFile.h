@@ -31,6 +31,10 @@ struct FoundEntry {
     std::string name;
     std::string shortName;
     bool isFolder = false;
+
+    // The name that opens the entry: the long name, or the short name when the long one holds "?";
+    // none when the long name holds "?" and the system made no short name.
+    std::optional<std::string> OpenableName() const;
 };
 
 // The first entry that matches the pattern; none when nothing matches or the search fails.
