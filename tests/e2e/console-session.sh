@@ -5,9 +5,13 @@ set -u
 wine_run=$1
 tarvik=$2
 socket=$(mktemp -u /tmp/tarvik-tmux.XXXXXX)
+# A folder for completion: one folder name with a blank, two files sharing a prefix.
+work=$(mktemp -d /tmp/tarvik-tab.XXXXXX)
+mkdir "$work/Tab Folder"
+touch "$work/Tab Folder/twin1.txt" "$work/Tab Folder/twin2.txt"
 
 tm() { tmux -S "$socket" "$@"; }
-cleanup() { tm kill-server >/dev/null 2>&1; rm -f "$socket"; }
+cleanup() { tm kill-server >/dev/null 2>&1; rm -f "$socket"; rm -rf "$work"; }
 trap cleanup EXIT
 
 fail() {
@@ -71,6 +75,20 @@ title_becomes Tarvik || fail "the title at the prompt is not Tarvik"
 # A program started from the console writes to that console through the handles it inherits.
 tm send-keys 'printargs on screen' Enter
 wait_for '^2:\[screen\]$'
+
+# Tab completes a folder with a blank in quotes and Enter runs the completed line; a second Tab
+# steps to the second of two matches. Wine sees the Unix root as Z:.
+tm send-keys -l "cd Z:${work//\//\\}"
+tm send-keys Enter
+tm send-keys -l 'cd "Tab F'
+tm send-keys Tab Enter
+wait_for '\\Tab Folder>$'
+tm send-keys -l 'printargs tw'
+tm send-keys Tab Enter
+wait_for '^1:\[twin1\.txt\]$'
+tm send-keys -l 'printargs tw'
+tm send-keys Tab Tab Enter
+wait_for '^1:\[twin2\.txt\]$'
 
 # An empty line gives the next prompt at once and nothing else.
 prompts=$(tm capture-pane -p | grep -Ec '^[A-Z]:\\.*>$')
