@@ -39,8 +39,13 @@ measure() {
   local entries floor_time first_time later_time line _ list_time first later
   floor_time="" first_time="" later_time=""
   for _ in 1 2 3; do
-    read -r entries list_time < <("$run" "$bin/floor.exe" list "$word*" "$runs")
-    read -r first later line < <("$run" "$bin/tabtime.exe" "$word" "$runs")
+    # Windows programs end their lines with CR LF.
+    read -r entries list_time < <("$run" "$bin/floor.exe" list "$word*" "$runs" | tr -d '\r')
+    read -r first later line < <("$run" "$bin/tabtime.exe" "$word" "$runs" | tr -d '\r')
+    if [ "$entries" != "$count" ]; then
+      echo "The listing found $entries entries in $word*, not $count." >&2
+      exit 1
+    fi
     floor_time=$(smaller "$list_time" "$floor_time")
     first_time=$(smaller "$first" "$first_time")
     later_time=$(smaller "$later" "$later_time")

@@ -63,6 +63,6 @@ int main(int argc, char** argv) {
         later = std::min(later, seconds(console.reads[firstTab + 3] - console.reads[firstTab + 2]));
         line = *read;
     }
-    std::printf("%.6f %.6f %s\n", first, later, line.c_str());
+    std::printf("%.9f %.9f %s\n", first, later, line.c_str());
     return 0;
 }
