@@ -18,10 +18,8 @@ runs=5
 make_folder() {
   local folder=$1 count=$2
   mkdir "$folder"
-  cd "$folder"
-  seq -f 'fdir%05g' 1 50 "$count" | xargs mkdir
-  seq -f 'file%05g.txt' 2 "$count" | awk 'NR % 50' | xargs touch
-  cd "$work"
+  (cd "$folder" && seq -f 'fdir%05g' 1 50 "$count" | xargs mkdir)
+  (cd "$folder" && seq -f 'file%05g.txt' 2 "$count" | awk 'NR % 50' | xargs touch)
 }
 
 # Wine sees the Unix root as drive Z:.
