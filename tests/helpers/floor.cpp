@@ -2,8 +2,11 @@
 //   floor spawn N COMMAND        starts COMMAND N times, waiting for each (N = 0: start-up alone)
 //   floor pipe WRITER READER     joins two commands with one pipe of the default size, waits for both
 //   floor read CHUNK COMMAND     reads COMMAND's output from a pipe in CHUNK-byte reads, prints the count
+//   floor list PATTERN RUNS      lists the names matching PATTERN RUNS times; prints their count and the
+//                                best seconds of one listing
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -46,6 +49,20 @@ HANDLE StartWriter(const char* command, HANDLE input, HANDLE& writer) {
     return read;
 }
 
+// Counts the names matching the pattern, looking at each no further than the listing hands it over.
+unsigned long List(const char* pattern) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA(pattern, &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    unsigned long count = 0;
+    do
+        ++count;
+    while (FindNextFileA(find, &found));
+    FindClose(find);
+    return count;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,6 +96,23 @@ int main(int argc, char** argv) {
         std::printf("%llu\n", total);
         return 0;
     }
-    std::fprintf(stderr, "usage: floor spawn N COMMAND | pipe WRITER READER | read CHUNK COMMAND\n");
+    if (mode == "list" && argc == 4) {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        double best = 1e9;
+        unsigned long count = 0;
+        for (long runs = std::strtol(argv[3], nullptr, 10); runs > 0; --runs) {
+            LARGE_INTEGER start;
+            LARGE_INTEGER end;
+            QueryPerformanceCounter(&start);
+            count = List(argv[2]);
+            QueryPerformanceCounter(&end);
+            best = std::min(best, static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart);
+        }
+        std::printf("%lu %.6f\n", count, best);
+        return 0;
+    }
+    std::fprintf(stderr,
+                 "usage: floor spawn N COMMAND | pipe WRITER READER | read CHUNK COMMAND | list PATTERN RUNS\n");
     return 2;
 }
