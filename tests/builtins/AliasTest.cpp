@@ -93,10 +93,10 @@ TEST_F(AliasTable, ListingShowsEveryAliasOnItsOwnLine) {
 }
 
 TEST_F(AliasTable, FirstWordReplacedOneLevelDeep) {
-    Uses({"tvkll", "tvkls ", "tvkouter", "tvkenv", "tvkwide"});
-    Alias("alias tvkll=dir /w");
+    Uses({"tvkdw", "tvkls ", "tvkouter", "tvkenv", "tvkwide"});
+    Alias("alias tvkdw=dir /w");
     Alias("alias tvkls =dir");
-    Alias("alias tvkouter=tvkll -a");
+    Alias("alias tvkouter=tvkdw -a");
     Alias("alias tvkenv=show %TVK_ALIAS_VAR%!");
     Alias("alias tvkwide=%TVK_ALIAS_VAR%");
     struct Case {
@@ -106,12 +106,12 @@ TEST_F(AliasTable, FirstWordReplacedOneLevelDeep) {
     };
     const std::string wide(3000, 'w');
     const Case cases[] = {
-        {"", "tvkll *.txt", "dir /w *.txt"},
-        {"", "TVKLL", "dir /w"},
-        {"", "  \"tvkll\"  x", "dir /w  x"},
-        {"", "tvkll=x|y", "dir /w=x|y"},
+        {"", "tvkdw *.txt", "dir /w *.txt"},
+        {"", "TVKDW", "dir /w"},
+        {"", "  \"tvkdw\"  x", "dir /w  x"},
+        {"", "tvkdw=x|y", "dir /w=x|y"},
         {"", "tvkls", "tvkls"},
-        {"", "tvkouter b", "tvkll -a b"},
+        {"", "tvkouter b", "tvkdw -a b"},
         {"", "tvknone a  b", "tvknone a  b"},
         {"", "   ", "   "},
         {"", "tvkenv", "show %TVK_ALIAS_VAR%!"},
