@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/CodePage.h"
 #include "platform/Environment.h"
 #include "platform/Handles.h"
 #include "platform/WindowsError.h"
@@ -12,10 +13,6 @@ namespace {
 
 // Substituted output is read in pieces of this size.
 constexpr std::uint32_t kChunkSize = 1024;
-
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // The text from just after the opening mark up to the closing one, or to the end when there is none;
 // the cursor is left on the closing mark, or at the end.

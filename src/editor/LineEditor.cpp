@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/WindowScroll.h"
+#include "platform/CodePage.h"
 
 namespace {
 
@@ -11,11 +12,6 @@ namespace {
 bool IsTypeable(char character) {
     const auto byte = static_cast<unsigned char>(character);
     return byte >= 0x20 && byte <= 0x7E;
-}
-
-// The blanks that separate words: those of the "C" locale.
-bool IsBlank(char character) {
-    return character == ' ' || (character >= '\t' && character <= '\r');
 }
 
 bool operator==(COORD a, COORD b) {
@@ -191,8 +187,8 @@ WordBounds LineEditor::FindWordBounds() const {
     for (COORD position = start_; Before(position, end_);) {
         const char here = CharAt(position);
         const COORD next = NextPosition(position, width);
-        const bool starts = position == start_ || (!IsBlank(here) && IsBlank(CharAt(position, -1)));
-        bool ends = !IsBlank(here) && IsBlank(CharAt(position, 1));
+        const bool starts = position == start_ || (!IsWhiteSpace(here) && IsWhiteSpace(CharAt(position, -1)));
+        bool ends = !IsWhiteSpace(here) && IsWhiteSpace(CharAt(position, 1));
         bool ended = false;
         if (starts && !inQuote) {
             word.a = position;
@@ -218,7 +214,7 @@ WordBounds LineEditor::FindWordBounds() const {
     }
     if (Before(word.b, cursor))
         word.b = cursor;
-    if (!quoteAtCursor && IsBlank(CharAt(cursor)) && IsBlank(CharAt(cursor, -1)))
+    if (!quoteAtCursor && IsWhiteSpace(CharAt(cursor)) && IsWhiteSpace(CharAt(cursor, -1)))
         word = {cursor, cursor};
     return word;
 }
