@@ -3,28 +3,30 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "platform/WindowsError.h"
 
 namespace {
 
-// A handle may be named once only, and the system refuses to hand over one that is not inheritable;
-// null stands for no handle.
+// Whether the handle passes to a child; none for null and for a handle whose flags cannot be read.
+std::optional<bool> Inheritable(HANDLE handle) {
+    DWORD flags = 0;
+    if (handle == nullptr || !GetHandleInformation(handle, &flags))
+        return std::nullopt;
+    return (flags & HANDLE_FLAG_INHERIT) != 0;
+}
+
+// A handle may be named once only, and the system refuses to hand over one that is not inheritable.
 std::vector<HANDLE> InheritableHandles(const std::array<HANDLE, 3>& handles) {
     std::vector<HANDLE> inheritable;
     for (HANDLE handle : handles) {
-        DWORD flags = 0;
-        if (handle != nullptr && std::find(inheritable.begin(), inheritable.end(), handle) == inheritable.end() &&
-            GetHandleInformation(handle, &flags) && (flags & HANDLE_FLAG_INHERIT))
+        if (std::find(inheritable.begin(), inheritable.end(), handle) == inheritable.end() &&
+            Inheritable(handle).value_or(false))
             inheritable.push_back(handle);
     }
     return inheritable;
-}
-
-bool KnownNotInheritable(HANDLE handle) {
-    DWORD flags = 0;
-    return handle != nullptr && GetHandleInformation(handle, &flags) && !(flags & HANDLE_FLAG_INHERIT);
 }
 
 }  // namespace
@@ -74,16 +76,18 @@ void StartupRecord::Release() {
 // handed over as it is.
 std::array<HANDLE, 3> StartupRecord::HandlesForChild() {
     std::array<HANDLE, 3> given{};
-    for (int stream = 0; stream < 3; ++stream) {
+    for (std::size_t stream = 0; stream < given.size(); ++stream) {
         const HANDLE handle = handles_.Get(static_cast<StdStream>(stream));
-        given[stream] = handle;
-        for (int earlier = 0; earlier < stream; ++earlier) {
-            if (handles_.Get(static_cast<StdStream>(earlier)) == handle)
-                given[stream] = given[earlier];
-        }
-        if (given[stream] == handle && KnownNotInheritable(handle)) {
+        std::size_t first = 0;
+        while (handles_.Get(static_cast<StdStream>(first)) != handle)
+            ++first;
+        if (first < stream) {
+            given[stream] = given[first];
+        } else if (Inheritable(handle) == false) {
             copies_[stream] = InheritableDuplicate(handle);
             given[stream] = copies_[stream].Get();
+        } else {
+            given[stream] = handle;
         }
     }
     return given;
