@@ -45,7 +45,7 @@ int RunShell() {
         ReportEscapedErrors([] { WriteString(ShellStdOut, BuildPrompt()); });
         const std::optional<std::string> line = reader->ReadLine();
         if (!line)
-            break;
+            return reader->EndStatus();
         if (line->empty())
             continue;
         SetConsoleTitleText(*line);
