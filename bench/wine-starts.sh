@@ -18,7 +18,7 @@ trap 'rm -rf "$work"; "$run" --stop' EXIT
 "$run" --start
 
 # Two starters at a time, one per core; each start that does not end with status 0 leaves a line.
-start_one() { "$@" "$program" 0 </dev/null >/dev/null 2>>"$work/err.$BASHPID" || echo "$?" >>"$work/failed.$BASHPID"; }
+start_one() { "$@" "$program" 0 </dev/null >/dev/null 2>>"$work/err.$$" || echo "$?" >>"$work/failed.$$"; }
 export -f start_one
 export program work
 begin=$(date +%s)
