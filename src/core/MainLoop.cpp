@@ -11,6 +11,7 @@
 #include "platform/Console.h"
 #include "platform/Handles.h"
 #include "platform/Output.h"
+#include "platform/OutputRelay.h"
 #include "platform/WindowsError.h"
 
 namespace {
@@ -51,5 +52,6 @@ int RunShell() {
         SetConsoleTitleText(*line);
         ReportEscapedErrors([&line] { RunCommandLine(ShellStdIn, ShellStdOut, ShellStdErr, *line); });
     }
+    FinishOutputRelays();
     return 0;
 }

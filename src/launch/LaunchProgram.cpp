@@ -32,6 +32,11 @@ std::string ProgramPath(const std::string& name) {
 
 }  // namespace
 
+void WriteCommandLineTooLong(HANDLE error) {
+    WriteString(error, "Command line too long - at most " + std::to_string(kCommandLineMax) + " characters");
+    WriteNewline(error);
+}
+
 void LaunchProgram(StageHandles handles, const std::string& command, bool wait) {
     StartupRecord startup(std::move(handles));
     // The child's command line starts at its first word: with blanks in front, its runtime would
@@ -39,6 +44,11 @@ void LaunchProgram(StageHandles handles, const std::string& command, bool wait) 
     std::size_t cursor = 0;
     SkipDelimiters(command, cursor);
     const std::string commandLine = command.substr(cursor);
+    if (commandLine.size() > kCommandLineMax) {
+        WriteCommandLineTooLong(startup.Error());
+        startup.Release();
+        return;
+    }
     const std::string name = NextToken(command, cursor);
     const std::string program = ProgramPath(name);
 

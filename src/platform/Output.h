@@ -13,3 +13,9 @@ void WriteString(HANDLE handle, const std::string& text);
 
 // Writes the two bytes "\r\n".
 void WriteNewline(HANDLE handle);
+
+// Writes one line of a built-in's output and "\r\n" after it. Unlike the writes above, which carry
+// messages and whose outcome does not matter, it throws CWindowsError when the write fails (a full
+// disk, a handle without write access), so no output is lost in silence. A reader that has gone is
+// no failure: what it did not take is dropped, as for a program writing into the pipe.
+void WriteOutputLine(HANDLE handle, const std::string& line);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/WindowsError.h"
 
@@ -12,6 +14,16 @@ namespace {
 // The private pipe is larger than the default so that the built-in and the thread take turns
 // less often; its size does not bound the output.
 constexpr DWORD kRelayPipeSize = 65536;
+
+// The relay threads that may still be delivering; only the shell's thread touches the list.
+std::vector<OwnedHandle>& RelayThreads() {
+    static std::vector<OwnedHandle> threads;
+    return threads;
+}
+
+bool HasEnded(const OwnedHandle& thread) {
+    return WaitForSingleObject(thread.Get(), 0) == WAIT_OBJECT_0;
+}
 
 struct RelayJob {
     OwnedHandle source;
@@ -61,11 +73,21 @@ COutputRelay::COutputRelay(HANDLE destination) {
     auto job = std::make_unique<RelayJob>();
     job->source = OwnedHandle(read);
     job->destination = OwnedHandle(destination);
-    const OwnedHandle thread(CreateThread(nullptr, 0, Relay, job.get(), 0, nullptr));
+    std::vector<OwnedHandle>& threads = RelayThreads();
+    std::erase_if(threads, HasEnded);
+    threads.reserve(threads.size() + 1);
+    OwnedHandle thread(CreateThread(nullptr, 0, Relay, job.get(), 0, nullptr));
     if (thread.Get() == nullptr) {
         const DWORD code = GetLastError();
         job->destination.Release();
         throw CWindowsError(code, kWindowsErrorContext);
     }
     job.release();
+    threads.push_back(std::move(thread));
+}
+
+void FinishOutputRelays() {
+    for (const OwnedHandle& thread : RelayThreads())
+        WaitForSingleObject(thread.Get(), INFINITE);
+    RelayThreads().clear();
 }
