@@ -44,17 +44,15 @@ void LaunchProgram(StageHandles handles, const std::string& command, bool wait) 
     std::size_t cursor = 0;
     SkipDelimiters(command, cursor);
     const std::string commandLine = command.substr(cursor);
-    if (commandLine.size() > kCommandLineMax) {
-        WriteCommandLineTooLong(startup.Error());
-        startup.Release();
-        return;
-    }
     const std::string name = NextToken(command, cursor);
     const std::string program = ProgramPath(name);
 
-    // An empty path is never handed to the system, whose answer for it varies.
+    // An empty path is never handed to the system, whose answer for it varies. A line too long to
+    // carry is refused only for a program that exists: a missing one is named as not recognized.
     ProcessRecord process;
-    if (program.empty() || !process.Start(program, commandLine, startup)) {
+    if (!program.empty() && commandLine.size() > kCommandLineMax) {
+        WriteCommandLineTooLong(startup.Error());
+    } else if (program.empty() || !process.Start(program, commandLine, startup)) {
         WriteNotRecognized(startup.Error(), name);
     } else {
         if (wait)
