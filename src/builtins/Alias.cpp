@@ -28,11 +28,13 @@ void ListAliases(CReg& key, HANDLE output) {
     }
 }
 
-// An undefined name still prints its name and "=".
+// An undefined name still prints its name and "="; both come before the value is read, so a value
+// that cannot be read leaves them in front of the error.
 void ShowAlias(CReg& key, HANDLE output, const std::string& name) {
+    WriteOutput(output, name + "=");
     RegValue value;
     const bool found = key.QueryValue(name.c_str(), value);
-    WriteAlias(output, name, found ? value.Text() : std::string());
+    WriteOutputLine(output, found ? value.Text() : std::string());
 }
 
 void DefineAlias(CReg& key, HANDLE error, const std::string& name, const std::string& replacement) {

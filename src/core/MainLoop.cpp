@@ -41,17 +41,20 @@ int RunShell() {
 
     // A prompt that cannot be built is reported and the line is still read, so a lasting failure
     // cannot turn the loop into one that never waits for input.
+    int status = 0;
     while (!ExitRequested) {
         SetConsoleTitleText("Tarvik");
         ReportEscapedErrors([] { WriteString(ShellStdOut, BuildPrompt()); });
         const std::optional<std::string> line = reader->ReadLine();
-        if (!line)
+        if (!line) {
+            status = reader->EndStatus();
             break;
+        }
         if (line->empty())
             continue;
         SetConsoleTitleText(*line);
         ReportEscapedErrors([&line] { RunCommandLine(ShellStdIn, ShellStdOut, ShellStdErr, *line); });
     }
     FinishOutputRelays();
-    return 0;
+    return status;
 }

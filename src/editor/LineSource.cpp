@@ -13,5 +13,5 @@ std::unique_ptr<LineSource> MakeLineSource() {
         static WindowsConsole console(ShellStdIn, ShellStdOut);
         return std::make_unique<ConsoleReader>(console);
     }
-    return std::make_unique<ScriptReader>(ShellStdIn, ShellStdOut);
+    return std::make_unique<ScriptReader>(ShellStdIn, ShellStdOut, ShellStdErr);
 }

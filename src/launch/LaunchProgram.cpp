@@ -9,6 +9,7 @@
 #include "launch/ProgramSearch.h"
 #include "launch/Shortcut.h"
 #include "launch/StartupRecord.h"
+#include "platform/CodePage.h"
 #include "platform/Environment.h"
 #include "platform/Output.h"
 
@@ -23,11 +24,11 @@ void WriteNotRecognized(HANDLE error, const std::string& name) {
     WriteNewline(error);
 }
 
-// The program file the name stands for, a ".LNK" shortcut followed to its target (only that exact
-// spelling of the extension counts); empty when there is none.
+// The program file the name stands for, a shortcut followed to its target; empty when there is none.
+// File names ignore case, and a shortcut file itself can never be started, so ".lnk" counts too.
 std::string ProgramPath(const std::string& name) {
     const std::string path = FindProgram(name);
-    return FileExtension(path) == ".LNK" ? ResolveShortcut(path) : path;
+    return ToUpperCase(FileExtension(path)) == ".LNK" ? ResolveShortcut(path) : path;
 }
 
 }  // namespace

@@ -24,12 +24,23 @@ std::string FindProgram(const std::string& name) {
         extensions = ".COM;.EXE;.BAT";
     // Closing every entry with ";" turns a trailing separator into a final bare-name trial.
     extensions += ';';
-    for (std::size_t start = 0, end; (end = extensions.find(';', start)) != std::string::npos; start = end + 1) {
-        std::string path = SearchProgramPath(name, extensions.substr(start, end - start));
-        if (!path.empty())
-            return path;
-    }
-    return {};
+    const auto eachEntry = [&extensions](auto trial) -> std::string {
+        for (std::size_t start = 0, end; (end = extensions.find(';', start)) != std::string::npos; start = end + 1) {
+            std::string path = trial(extensions.substr(start, end - start));
+            if (!path.empty())
+                return path;
+        }
+        return {};
+    };
+    if (std::string path = eachEntry([&name](const std::string& entry) { return SearchProgramPath(name, entry); });
+        !path.empty() || name.find('.') == std::string::npos)
+        return path;
+    // The system adds no extension to a name that seems to have one ("my.tool"): as a last resort each
+    // entry is appended to the whole name. Without a dot, or with an empty entry, that would only
+    // repeat a trial.
+    return eachEntry([&name](const std::string& entry) {
+        return entry.empty() ? std::string() : SearchProgramPath(name + entry, "");
+    });
 }
 
 std::string FileExtension(const std::string& name) {

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "platform/CodePage.h"
 #include "platform/ComInterface.h"
 #include "platform/GrowingBuffer.h"
 
@@ -13,17 +14,6 @@ namespace {
 
 // The longest path the system handles; a target claimed to be longer is not taken.
 constexpr std::uint32_t kLongestPath = 32768;
-
-std::wstring WidePath(const std::string& path) {
-    const int length = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return {};
-    std::wstring wide(length, L'\0');
-    if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path.c_str(), -1, wide.data(), length) != length)
-        return {};
-    wide.resize(length - 1);
-    return wide;
-}
 
 // GetPath reports no needed size and may cut a long target to the buffer: the buffer is cleared
 // before each try, and a text that fills it is read again with room to spare.
@@ -48,8 +38,8 @@ std::string ResolveShortcut(const std::string& path) {
     CComInterface<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.Receive())))
         return {};
-    const std::wstring widePath = WidePath(path);
-    if (widePath.empty() || FAILED(file->Load(widePath.c_str(), STGM_READ)))
+    const std::optional<std::wstring> widePath = ToWide(CP_ACP, MB_PRECOMPOSED, path);
+    if (!widePath || widePath->empty() || FAILED(file->Load(widePath->c_str(), STGM_READ)))
         return {};
     return TargetPath(link.Get());
 }

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include <array>
 #include <vector>
 
+#include "platform/Handles.h"
 #include "platform/StageHandles.h"
 
 // A process-creation attribute list that names the handles a child inherits; without one, a child
@@ -28,11 +30,12 @@ private:
 };
 
 // Owns a stage's input, output and error handle from the moment it is built and releases each once,
-// never a shell standard handle. A child started with it gets them as its standard handles and
-// inherits nothing else.
+// never a shell standard handle. A child started with it gets them as its standard handles (a
+// duplicate where one is not inheritable) and inherits nothing else.
 class StartupRecord {
 public:
-    // Throws CWindowsError when the inherit list cannot be made; the handles are then released.
+    // Throws CWindowsError when a duplicate or the inherit list cannot be made; the handles are then
+    // released.
     explicit StartupRecord(StageHandles handles);
     StartupRecord(const StartupRecord&) = delete;
     StartupRecord& operator=(const StartupRecord&) = delete;
@@ -45,11 +48,18 @@ public:
     // False only when there is no handle to hand over, so that nothing else is inherited either.
     bool InheritsHandles() const { return inherited_.Get() != nullptr; }
 
-    // Releases input, output and error in that order; raises CWindowsError at the first failure.
-    void Release() { handles_.Release(); }
+    // Releases input, output and error in that order, then the duplicates made for the child; raises
+    // CWindowsError at the first failure.
+    void Release();
 
 private:
+    std::array<HANDLE, 3> HandlesForChild();
+
     StageHandles handles_;
+    // Inheritable duplicates of the stage's handles that were not inheritable, owned until the launch ends.
+    std::array<OwnedHandle, 3> copies_;
+    // What the child gets as its input, output and error: the stage's handles or their duplicates.
+    std::array<HANDLE, 3> given_;
     CHandleInheritList inherited_;
     STARTUPINFOEXA info_{};
 };

@@ -1,5 +1,10 @@
-// Questions about the bytes of text in the ANSI code page.
+// Questions about the bytes of text in the ANSI code page, and conversions to and from UTF-16.
 #pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 // Whether the byte opens a two-byte character in the ANSI code page; never so in a single-byte one.
 bool IsLeadByte(char byte);
@@ -9,3 +14,18 @@ bool IsLeadByte(char byte);
 inline bool IsWhiteSpace(char byte) {
     return byte == ' ' || (byte >= '\t' && byte <= '\r');
 }
+
+// The number of the ANSI code page, as messages name it.
+std::uint32_t AnsiCodePage();
+
+// The text of the code page (CP_ACP, CP_UTF8, ...) in UTF-16, through MultiByteToWideChar with the
+// flags; empty when the system refuses it (with MB_ERR_INVALID_CHARS: bytes not valid in the page).
+std::optional<std::wstring> ToWide(std::uint32_t codePage, std::uint32_t flags, std::string_view text);
+
+// UTF-16 text in the ANSI code page; empty when a character has no exact equivalent there. No
+// look-alike is put in its place: a "?" or a best-fit "\" in a command could name other files.
+std::optional<std::string> WideToAnsi(std::wstring_view text);
+
+// The text in capitals as the system maps the ANSI code page (LCMapStringA, invariant locale), the
+// way file names are compared without regard to case.
+std::string ToUpperCase(std::string_view text);

@@ -18,12 +18,14 @@ void CloseUnlessStd(HANDLE handle) {
 }
 
 HANDLE ShareUnlessStd(HANDLE handle) {
-    if (IsStdHandleOrNull(handle))
-        return handle;
+    return IsStdHandleOrNull(handle) ? handle : InheritableDuplicate(handle).Release();
+}
+
+OwnedHandle InheritableDuplicate(HANDLE handle) {
     HANDLE copy = nullptr;
     if (!DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, TRUE, DUPLICATE_SAME_ACCESS))
         ThrowLastError();
-    return copy;
+    return OwnedHandle(copy);
 }
 
 void CloseOwned(HANDLE handle) {

@@ -48,3 +48,7 @@ public:
 private:
     HANDLE handle_ = nullptr;
 };
+
+// An inheritable duplicate of the handle, with the same access, for the caller to own. Throws
+// CWindowsError when the handle cannot be duplicated.
+OwnedHandle InheritableDuplicate(HANDLE handle);

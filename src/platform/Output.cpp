@@ -27,8 +27,7 @@ void WriteNewline(HANDLE handle) {
     WriteBytes(handle, "\r\n", 2);
 }
 
-void WriteOutputLine(HANDLE handle, const std::string& line) {
-    const std::string bytes = line + "\r\n";
+void WriteOutput(HANDLE handle, const std::string& bytes) {
     // A file near the end of its disk takes part of a write before it refuses the rest.
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -45,4 +44,8 @@ void WriteOutputLine(HANDLE handle, const std::string& line) {
             return;
         done += written;
     }
+}
+
+void WriteOutputLine(HANDLE handle, const std::string& line) {
+    WriteOutput(handle, line + "\r\n");
 }

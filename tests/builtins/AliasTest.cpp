@@ -37,7 +37,7 @@ protected:
 
 TEST_F(AliasTable, DefineShowRemove) {
     const std::string longestName = "tvk" + std::string(16380, 'n');
-    Uses({"tvkll", "tvkeq", "tvkx", "tvkraw ", "tvklong", longestName});
+    Uses({"tvkll", "tvkeq", "tvkx", "tvkraw ", "tvklong", "tvkbig", longestName});
     const std::string longest(1023, 'L');
     const std::string nameTooLong = "Alias name too long - at most 16383 characters\r\n";
     struct Case {
@@ -82,6 +82,15 @@ TEST_F(AliasTable, DefineShowRemove) {
         EXPECT_EQ(error.context, "CReg::DeleteValue: ");
         EXPECT_EQ(error.code, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
     }
+    // A value stored by other means that is too long to read: its name and "=" still come first.
+    const std::string big(2000, 'b');
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kAliasKeyPath, "tvkbig", REG_SZ, big.c_str(), 2001), ERROR_SUCCESS);
+    TempDir temp;
+    {
+        OwnedHandle out = OpenRedirectFile(temp.File("out"), RedirectMode::Truncate);
+        EXPECT_THROW(AliasCommand(nullptr, out.Get(), nullptr, "alias tvkbig", 5), CWindowsError);
+    }
+    EXPECT_EQ(temp.Read("out"), "tvkbig=");
 }
 
 TEST_F(AliasTable, ListingShowsEveryAliasOnItsOwnLine) {

@@ -47,6 +47,7 @@ TEST_F(LaunchTranscript, AProgramNotFoundLeavesErrorLevelAlone) {
 TEST_F(LaunchTranscript, TheChildReceivesTheLineFromItsFirstWord) {
     ASSERT_TRUE(CopyFileA(BinPath("printargs.exe").c_str(), temp.File("my args.exe").c_str(), TRUE));
     ASSERT_TRUE(CopyFileA(BinPath("printargs.exe").c_str(), temp.File("name.exe").c_str(), TRUE));
+    ASSERT_TRUE(CopyFileA(BinPath("printargs.exe").c_str(), temp.File("my.tool.exe").c_str(), TRUE));
     struct Case {
         std::string line;
         std::string output;
@@ -55,6 +56,8 @@ TEST_F(LaunchTranscript, TheChildReceivesTheLineFromItsFirstWord) {
         // A quoted name with a blank is searched without its quotes and handed over with them.
         {"\"my args\" a \"b c\"", "[\"my args\" a \"b c\"]\r\n0:[my args]\r\n1:[a]\r\n2:[b c]\r\n"},
         {"name=x", "[name=x]\r\n0:[name=x]\r\n"},
+        // A dotted name is found with an extension appended to the whole of it.
+        {"my.tool a", "[my.tool a]\r\n0:[my.tool]\r\n1:[a]\r\n"},
         // Leading blanks, tabs and "=" would give the child an empty program name and shift its arguments.
         {" \t=printargs a  b", "[printargs a  b]\r\n0:[printargs]\r\n1:[a]\r\n2:[b]\r\n"},
     };

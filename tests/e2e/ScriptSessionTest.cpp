@@ -29,6 +29,7 @@ TEST_F(ScriptSession, Transcripts) {
         std::string script;
         std::string out;
         std::string err;
+        std::uint32_t exitCode = 0;
     };
     const Case cases[] = {
         {"exit ends the shell", "exit\r\n", Typed("exit") + "\r\n", ""},
@@ -46,13 +47,19 @@ TEST_F(ScriptSession, Transcripts) {
         {"no input at all", "", temp.Path() + ">\r\n", ""},
         {"a zero byte ends the command", std::string("exit\0junk\r\n", 11),
          Typed(std::string("exit\0junk", 9)) + "\r\n", ""},
+        // As Windows tools save scripts: a UTF-8 mark, UTF-16 LE from PowerShell's ">", CR CR LF.
+        {"a UTF-8 mark is skipped", "\xEF\xBB\xBF" "exit\r\n", Typed("exit") + "\r\n", ""},
+        {"UTF-16 LE is read", std::string("\xFF\xFE" "e\0x\0i\0t\0\r\0\n\0", 14), Typed("exit") + "\r\n", ""},
+        {"a stray carriage return", "exit\r\r\n", Typed("exit") + "\r\n", ""},
+        {"unreadable input is refused", "\xFE\xFF" "exit\r\n", temp.Path() + ">\r\n",
+         "Script input refused at line 1: big-endian UTF-16 cannot be read; save the script as UTF-8 or UTF-16 LE\r\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ProcessResult run = RunShell(c.script, temp.Path());
         EXPECT_EQ(run.out, kBanner + c.out);
         EXPECT_EQ(run.err, c.err);
-        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_EQ(run.exitCode, c.exitCode);
     }
 }
 

@@ -115,8 +115,9 @@ TEST_F(Launch, ShortcutsRefusalsAndMissingPrograms) {
         {Quoted(temp.File("link.LNK")) + " a", "[" + Quoted(temp.File("link.LNK")) + " a]\r\n0:[" +
                                                    temp.File("link.LNK") + "]\r\n1:[a]\r\n",
          "", false},
-        // Only ".LNK" in capitals is followed; otherwise the shortcut file itself is started.
-        {Quoted(temp.File("link.lnk")), "", "", true},
+        // File names ignore case, so every spelling of ".LNK" is followed.
+        {Quoted(temp.File("link.lnk")), "[" + Quoted(temp.File("link.lnk")) + "]\r\n0:[" + temp.File("link.lnk") + "]\r\n",
+         "", false},
         {Quoted(temp.File("notes.txt")), "", "", true},
         {Quoted(temp.File("broken.LNK")), "", "'" + temp.File("broken.LNK") + notRecognized, false},
         {"no-such-program x", "", "'no-such-program" + notRecognized, false},
@@ -132,6 +133,18 @@ TEST_F(Launch, ShortcutsRefusalsAndMissingPrograms) {
             EXPECT_NE(outcome.error->code, static_cast<std::uint32_t>(ERROR_PATH_NOT_FOUND));
         }
     }
+}
+
+// A handle that is not inheritable reaches the child as a duplicate, released when the launch ends:
+// the reader sees all the output, then end of data. The inheritable error handle beside it matters:
+// when a child inherits nothing at all, Wine hands the standard handles over anyway.
+TEST_F(Launch, ANonInheritableHandleReachesTheChildAsADuplicate) {
+    Pipe data = MakePipe();
+    Pipe status = MakePipe();
+    ASSERT_TRUE(SetHandleInformation(data.write.Get(), HANDLE_FLAG_INHERIT, 0));
+    LaunchProgram(StageHandles(nullptr, data.write.Release(), status.write.Release()), "writen 10", true);
+    EXPECT_EQ(ReadToEnd(status.read.Get()), std::optional<std::string>(""));
+    EXPECT_EQ(ReadToEnd(data.read.Get()), std::optional<std::string>("xxxxxxxxxx"));
 }
 
 TEST_F(Launch, WithoutWaitingErrorLevelHoldsTheStillActiveStatus) {

@@ -44,6 +44,12 @@ TEST_F(ProgramSearch, TriesEachExtensionInTheListsOrder) {
         {".COM;.EXE", {"app"}, "app", ""},
         {".COM; .EXE", {"app.EXE", "app .EXE"}, "app", "app .EXE"},
         {".COM;.EXE", {"app.BAT", "app.COM"}, "app.BAT", "app.BAT"},
+        // A dotted name found by no trial gets each entry appended to the whole name, in order.
+        {".COM;;.EXE", {"my.tool.EXE"}, "my.tool", "my.tool.EXE"},
+        {".BAT;.EXE", {"my.tool", "my.tool.EXE"}, "my.tool", "my.tool"},
+        {".EXE;.COM", {"my.tool.COM", "my.tool.EXE"}, "my.tool", "my.tool.EXE"},
+        {".EXE;.COM", {"my.tool.COM"}, "my.tool", "my.tool.COM"},
+        {".EXE", {"my.tool.BAT"}, "my.tool", ""},
     };
     int folder = 0;
     for (const Case& c : cases) {
