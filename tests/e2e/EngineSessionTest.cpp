@@ -101,6 +101,10 @@ TEST_F(EngineSession, Pipes) {
     };
     for (const Case& c : cases)
         Run(c);
+    // The end of the script ends the shell as exit does.
+    TempDir temp;
+    EXPECT_EQ(RunShell("set ZQ_RELAYED | copyin > r.txt |\r\n", temp.Path()).exitCode, 0u);
+    EXPECT_EQ(temp.Read("r.txt"), "ZQ_RELAYED=" + relayed + "\r\n");
     DeleteEnvVar("ZQ_RELAYED");
 }
 
