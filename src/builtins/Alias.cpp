@@ -4,19 +4,17 @@
 #include <string_view>
 
 #include "builtins/AliasTable.h"
+#include "builtins/Usage.h"
 #include "command/Scanner.h"
 #include "platform/Output.h"
 
 namespace {
 
-// The registry's own limit on a value name, so every name it accepted can be listed.
-constexpr DWORD kNameCapacity = 16384;
+// Room for the longest name the registry accepts and its zero, so every alias can be listed.
+constexpr DWORD kNameCapacity = kAliasNameMax + 1;
 
 void WriteAlias(HANDLE output, std::string_view name, const std::string& replacement) {
-    WriteString(output, std::string(name));
-    WriteText(output, "=");
-    WriteString(output, replacement);
-    WriteNewline(output);
+    WriteOutputLine(output, std::string(name) + "=" + replacement);
 }
 
 void ListAliases(CReg& key, HANDLE output) {
@@ -33,25 +31,19 @@ void ListAliases(CReg& key, HANDLE output) {
 // An undefined name still prints its name and "="; both come before the value is read, so a value
 // that cannot be read leaves them in front of the error.
 void ShowAlias(CReg& key, HANDLE output, const std::string& name) {
-    WriteString(output, name);
-    WriteText(output, "=");
+    WriteOutput(output, name + "=");
     RegValue value;
-    if (key.QueryValue(name.c_str(), value))
-        WriteString(output, value.Text());
-    WriteNewline(output);
+    const bool found = key.QueryValue(name.c_str(), value);
+    WriteOutputLine(output, found ? value.Text() : std::string());
 }
 
 void DefineAlias(CReg& key, HANDLE error, const std::string& name, const std::string& replacement) {
-    if (replacement.find('=') != std::string::npos) {
-        WriteText(error, "Syntax error");
-        WriteNewline(error);
-    } else if (replacement.size() > kRegTextMax) {
-        // Refused whole rather than stored cut short.
-        WriteText(error, "Alias text too long - at most 1023 characters");
-        WriteNewline(error);
-    } else {
+    if (replacement.find('=') != std::string::npos)
+        WriteSyntaxError(error);
+    else if (replacement.size() > kRegTextMax)
+        WriteTooLong(error, "Alias text", kRegTextMax);
+    else
         key.SetValue(name.c_str(), RegValue::String(replacement));
-    }
 }
 
 }  // namespace
@@ -63,9 +55,11 @@ void AliasCommand(HANDLE /*input*/, HANDLE output, HANDLE error, const std::stri
         return ListAliases(key, output);
     // Names and texts are raw: blanks and quotes are kept as typed, on both sides of the "=".
     const std::size_t equals = text.find('=', cursor);
+    const std::string name = text.substr(cursor, equals == std::string::npos ? std::string::npos : equals - cursor);
+    if (name.size() > kAliasNameMax)
+        return WriteTooLong(error, "Alias name", kAliasNameMax);
     if (equals == std::string::npos)
-        return ShowAlias(key, output, text.substr(cursor));
-    const std::string name = text.substr(cursor, equals - cursor);
+        return ShowAlias(key, output, name);
     const std::string replacement = text.substr(equals + 1);
     if (replacement.empty())
         key.DeleteValue(name.c_str());

@@ -9,6 +9,11 @@
 void ExpandAlias(StageHandles& handles, const std::string& text, bool wait) {
     // Built before the handles move: function arguments are evaluated in no fixed order, and a
     // failed lookup must leave the handles with the caller.
-    const std::string command = AliasedCommand(text);
-    LaunchProgram(std::move(handles), command, wait);
+    const std::optional<std::string> command = AliasedCommand(text);
+    if (!command) {
+        WriteCommandLineTooLong(handles.Error());
+        handles.Release();
+        return;
+    }
+    LaunchProgram(std::move(handles), *command, wait);
 }

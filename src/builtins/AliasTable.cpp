@@ -8,12 +8,15 @@ CReg OpenAliasKey() {
     return CreateUserKey(kAliasKeyPath);
 }
 
-std::string AliasedCommand(const std::string& text) {
+std::optional<std::string> AliasedCommand(const std::string& text) {
     std::size_t cursor = 0;
     // The registry compares value names without regard to case, so "LL" finds ll.
     const std::string word = NextToken(text, cursor);
     RegValue value;
-    if (!OpenAliasKey().QueryValue(word.c_str(), value))
+    if (word.size() > kAliasNameMax || !OpenAliasKey().QueryValue(word.c_str(), value))
         return text;
-    return ExpandEnvVars(value.Text()) + text.substr(cursor);
+    std::optional<std::string> command = ExpandEnvVars(value.Text());
+    if (command)
+        command->append(text, cursor);
+    return command;
 }

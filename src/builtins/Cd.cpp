@@ -13,8 +13,7 @@ void CdCommand(HANDLE /*input*/, HANDLE output, HANDLE error, const std::string&
         return;
     if (target.empty()) {
         // A directory the system cannot name shows as an empty line.
-        WriteString(output, GetCurrentDir());
-        WriteNewline(output);
+        WriteOutputLine(output, GetCurrentDir());
         return;
     }
     SetCurrentDir(ResolvePath(target));

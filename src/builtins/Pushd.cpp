@@ -13,10 +13,8 @@ void PushdCommand(HANDLE /*input*/, HANDLE output, HANDLE error, const std::stri
     if (!NoMoreArguments(error, text, cursor))
         return;
     if (target.empty()) {
-        for (auto entry = DirectoryStack.rbegin(); entry != DirectoryStack.rend(); ++entry) {
-            WriteString(output, *entry);
-            WriteNewline(output);
-        }
+        for (auto entry = DirectoryStack.rbegin(); entry != DirectoryStack.rend(); ++entry)
+            WriteOutputLine(output, *entry);
         return;
     }
     // The push comes first: when the change fails, the entry stays.

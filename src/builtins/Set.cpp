@@ -7,26 +7,17 @@
 #include "platform/EnvironmentBlock.h"
 #include "platform/Output.h"
 
-namespace {
-
-void WriteLine(HANDLE output, const std::string& line) {
-    WriteString(output, line);
-    WriteNewline(output);
-}
-
-}  // namespace
-
 void SetCommand(HANDLE /*input*/, HANDLE output, HANDLE error, const std::string& text, std::size_t cursor) {
     SkipDelimiters(text, cursor);
     if (cursor == text.size()) {
         for (const std::string& entry : EnvironmentEntries())
-            WriteLine(output, entry);
+            WriteOutputLine(output, entry);
         return;
     }
     const std::size_t equals = text.find('=', cursor);
     if (equals == std::string::npos) {
         const std::string name = text.substr(cursor);
-        WriteLine(output, name + "=" + GetEnvVar(name));
+        WriteOutputLine(output, name + "=" + GetEnvVar(name));
         return;
     }
     const std::string name = text.substr(cursor, equals - cursor);
@@ -35,6 +26,10 @@ void SetCommand(HANDLE /*input*/, HANDLE output, HANDLE error, const std::string
         DeleteEnvVar(name);
     else if (value.find('=') != std::string::npos)
         WriteSyntaxError(error);
+    else if (name.size() > kEnvVarMax)
+        WriteTooLong(error, "Variable name", kEnvVarMax);
+    else if (value.size() > kEnvVarMax)
+        WriteTooLong(error, "Value", kEnvVarMax);
     else
         SetEnvVarUnchecked(name, value);
 }

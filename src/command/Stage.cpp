@@ -35,6 +35,24 @@ HANDLE ErrorTarget(const StageHandles& handles) {
     return handles.Error() != nullptr ? handles.Error() : ShellStdErr;
 }
 
+// Every file is first opened without being changed, in the same order and with the same releases as
+// for real, so both meet the same conflicts: a redirection that fails (a sharing violation, a missing
+// input) then leaves every file as it was, where ">" would already have emptied its file.
+void ApplyRedirections(StageHandles& handles, const std::vector<Redirection>& redirections) {
+    {
+        StageHandles trial;
+        for (const Redirection& redirection : redirections) {
+            trial.Replace(redirection.stream, nullptr);
+            trial.Replace(redirection.stream, TryRedirectFile(redirection.path, redirection.mode).Release());
+        }
+        trial.Release();
+    }
+    for (const Redirection& redirection : redirections) {
+        handles.Replace(redirection.stream, nullptr);
+        handles.Replace(redirection.stream, OpenRedirectFile(redirection.path, redirection.mode).Release());
+    }
+}
+
 }  // namespace
 
 StagePlan ParseStage(std::string_view text) {
@@ -58,10 +76,8 @@ StagePlan ParseStage(std::string_view text) {
 void RunStage(StageHandles handles, std::string text, bool wait) {
     try {
         const StagePlan plan = ParseStage(text);
-        for (const Redirection& redirection : plan.redirections) {
-            handles.Replace(redirection.stream, nullptr);
-            handles.Replace(redirection.stream, OpenRedirectFile(redirection.path, redirection.mode).Release());
-        }
+        if (!plan.redirections.empty())
+            ApplyRedirections(handles, plan.redirections);
         // The command text is the stage text cut short in place.
         text.resize(plan.command.size());
         DispatchCommand(handles, text, wait);

@@ -28,6 +28,8 @@ struct StagePlan {
 StagePlan ParseStage(std::string_view text);
 
 // Applies the redirections left to right, each releasing the stream's handle before opening its
-// file, then dispatches the command text. Errors end the stage and are reported on its error
-// handle; every handle the stage still holds is released once when it returns.
+// file, then dispatches the command text. No file is emptied until every file of the stage has been
+// opened once: a redirection that fails leaves them all as they were (a file created may stay).
+// Errors end the stage and are reported on its error handle; every handle the stage still holds is
+// released once when it returns.
 void RunStage(StageHandles handles, std::string text, bool wait);

@@ -11,6 +11,7 @@
 #include "platform/Console.h"
 #include "platform/Handles.h"
 #include "platform/Output.h"
+#include "platform/OutputRelay.h"
 #include "platform/WindowsError.h"
 
 namespace {
@@ -40,16 +41,20 @@ int RunShell() {
 
     // A prompt that cannot be built is reported and the line is still read, so a lasting failure
     // cannot turn the loop into one that never waits for input.
+    int status = 0;
     while (!ExitRequested) {
         SetConsoleTitleText("Tarvik");
         ReportEscapedErrors([] { WriteString(ShellStdOut, BuildPrompt()); });
         const std::optional<std::string> line = reader->ReadLine();
-        if (!line)
-            return reader->EndStatus();
+        if (!line) {
+            status = reader->EndStatus();
+            break;
+        }
         if (line->empty())
             continue;
         SetConsoleTitleText(*line);
         ReportEscapedErrors([&line] { RunCommandLine(ShellStdIn, ShellStdOut, ShellStdErr, *line); });
     }
-    return 0;
+    FinishOutputRelays();
+    return status;
 }

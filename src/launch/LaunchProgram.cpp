@@ -33,6 +33,11 @@ std::string ProgramPath(const std::string& name) {
 
 }  // namespace
 
+void WriteCommandLineTooLong(HANDLE error) {
+    WriteString(error, "Command line too long - at most " + std::to_string(kCommandLineMax) + " characters");
+    WriteNewline(error);
+}
+
 void LaunchProgram(StageHandles handles, const std::string& command, bool wait) {
     StartupRecord startup(std::move(handles));
     // The child's command line starts at its first word: with blanks in front, its runtime would
@@ -43,9 +48,12 @@ void LaunchProgram(StageHandles handles, const std::string& command, bool wait) 
     const std::string name = NextToken(command, cursor);
     const std::string program = ProgramPath(name);
 
-    // An empty path is never handed to the system, whose answer for it varies.
+    // An empty path is never handed to the system, whose answer for it varies. A line too long to
+    // carry is refused only for a program that exists: a missing one is named as not recognized.
     ProcessRecord process;
-    if (program.empty() || !process.Start(program, commandLine, startup)) {
+    if (!program.empty() && commandLine.size() > kCommandLineMax) {
+        WriteCommandLineTooLong(startup.Error());
+    } else if (program.empty() || !process.Start(program, commandLine, startup)) {
         WriteNotRecognized(startup.Error(), name);
     } else {
         if (wait)

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "platform/GrowingBuffer.h"
 #include "platform/WindowsError.h"
 
@@ -24,14 +26,23 @@ void SetEnvVarUnchecked(const std::string& name, const std::string& value) {
     SetEnvironmentVariableA(name.c_str(), value.c_str());
 }
 
-std::string ExpandEnvVars(const std::string& text) {
-    return ReadGrowing([&text](char* buffer, std::uint32_t size) -> std::uint32_t {
+std::optional<std::string> ExpandEnvVars(const std::string& text) {
+    bool cut = false;
+    std::string expanded = ReadGrowing([&text, &cut](char* buffer, std::uint32_t size) -> std::uint32_t {
         // The count includes the zero byte, both when the result fits and as the size it asks for.
         const DWORD count = ExpandEnvironmentStringsA(text.c_str(), buffer, size);
         if (count == 0)
             ThrowLastError();
-        return count > size ? count : count - 1;
+        if (count > size)
+            return count;
+        // Wine reports the whole result's size but writes at most 32,766 characters of it.
+        const std::size_t written = strnlen(buffer, count);
+        cut = written + 1 < count;
+        return static_cast<std::uint32_t>(written);
     });
+    if (cut)
+        return std::nullopt;
+    return expanded;
 }
 
 void DeleteEnvVar(const char* name) {

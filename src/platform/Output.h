@@ -13,3 +13,12 @@ void WriteString(HANDLE handle, const std::string& text);
 
 // Writes the two bytes "\r\n".
 void WriteNewline(HANDLE handle);
+
+// Writes every byte of a built-in's output. Unlike the writes above, which carry messages and whose
+// outcome does not matter, it throws CWindowsError when the write fails (a full disk, a handle
+// without write access), so no output is lost in silence. A reader that has gone is no failure: what
+// it did not take is dropped, as for a program writing into the pipe.
+void WriteOutput(HANDLE handle, const std::string& text);
+
+// WriteOutput of the line and "\r\n" after it, in one write.
+void WriteOutputLine(HANDLE handle, const std::string& line);

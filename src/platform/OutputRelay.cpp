@@ -1,10 +1,12 @@
 // The relay thread: drain the private pipe into memory, then deliver it and release the destination.
 #include "platform/OutputRelay.h"
 
-#include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "platform/Output.h"
 #include "platform/WindowsError.h"
 
 namespace {
@@ -12,6 +14,16 @@ namespace {
 // The private pipe is larger than the default so that the built-in and the thread take turns
 // less often; its size does not bound the output.
 constexpr DWORD kRelayPipeSize = 65536;
+
+// The relay threads that may still be delivering; only the shell's thread touches the list.
+std::vector<OwnedHandle>& RelayThreads() {
+    static std::vector<OwnedHandle> threads;
+    return threads;
+}
+
+bool HasEnded(const OwnedHandle& thread) {
+    return WaitForSingleObject(thread.Get(), 0) == WAIT_OBJECT_0;
+}
 
 struct RelayJob {
     OwnedHandle source;
@@ -27,24 +39,12 @@ std::string ReadToEnd(HANDLE source) {
     return bytes;
 }
 
-// A reader that ends early makes the write fail: what it did not take is dropped, as it would be
-// for a program writing into the pipe.
-void WriteAll(HANDLE destination, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD count = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
-        DWORD written = 0;
-        if (!WriteFile(destination, bytes.data() + done, count, &written, nullptr) || written == 0)
-            return;
-        done += written;
-    }
-}
-
 DWORD WINAPI Relay(void* parameter) {
     const std::unique_ptr<RelayJob> job(static_cast<RelayJob*>(parameter));
-    // Nothing may escape a thread's function; output that does not fit in memory is dropped.
+    // Nothing may escape a thread's function: output that does not fit in memory, or that the
+    // destination refuses for a reason other than a reader that has gone, is dropped.
     try {
-        WriteAll(job->destination.Get(), ReadToEnd(job->source.Get()));
+        WriteOutput(job->destination.Get(), ReadToEnd(job->source.Get()));
     } catch (...) {
     }
     return 0;
@@ -61,11 +61,21 @@ COutputRelay::COutputRelay(HANDLE destination) {
     auto job = std::make_unique<RelayJob>();
     job->source = OwnedHandle(read);
     job->destination = OwnedHandle(destination);
-    const OwnedHandle thread(CreateThread(nullptr, 0, Relay, job.get(), 0, nullptr));
+    std::vector<OwnedHandle>& threads = RelayThreads();
+    std::erase_if(threads, HasEnded);
+    threads.reserve(threads.size() + 1);
+    OwnedHandle thread(CreateThread(nullptr, 0, Relay, job.get(), 0, nullptr));
     if (thread.Get() == nullptr) {
         const DWORD code = GetLastError();
         job->destination.Release();
         throw CWindowsError(code, kWindowsErrorContext);
     }
     job.release();
+    threads.push_back(std::move(thread));
+}
+
+void FinishOutputRelays() {
+    for (const OwnedHandle& thread : RelayThreads())
+        WaitForSingleObject(thread.Get(), INFINITE);
+    RelayThreads().clear();
 }

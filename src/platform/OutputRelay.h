@@ -27,3 +27,8 @@ public:
 private:
     OwnedHandle write_;
 };
+
+// Waits until every relay has delivered its output or lost its reader: the process ending would
+// end the threads and drop what they hold. A reader that stays without reading keeps the shell
+// waiting here, as it would keep a program that writes into its pipe.
+void FinishOutputRelays();

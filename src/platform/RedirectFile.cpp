@@ -21,6 +21,18 @@ OwnedHandle OpenRedirectFile(const std::string& path, RedirectMode mode) {
         break;
     }
     OwnedHandle file = OpenRedirectFile(path, GENERIC_WRITE, 0, OPEN_ALWAYS);
-    SetFilePointer(file.Get(), 0, nullptr, FILE_END);
+    // The 64-bit move: SetFilePointer without a high part fails on Windows for a file of 4 GiB or
+    // more, and the output would land at its start. A pipe or a device has no end to move to.
+    if (!SetFilePointerEx(file.Get(), LARGE_INTEGER{}, nullptr, FILE_END)) {
+        const DWORD code = GetLastError();
+        if (GetFileType(file.Get()) == FILE_TYPE_DISK)
+            throw CWindowsError(code, kWindowsErrorContext);
+    }
     return file;
+}
+
+OwnedHandle TryRedirectFile(const std::string& path, RedirectMode mode) {
+    if (mode == RedirectMode::Input)
+        return OpenRedirectFile(path, mode);
+    return OpenRedirectFile(path, GENERIC_WRITE, 0, OPEN_ALWAYS);
 }

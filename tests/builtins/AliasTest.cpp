@@ -1,6 +1,7 @@
 // The alias built-in and alias replacement, against the per-user alias key of the build's prefix.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "builtins/Alias.h"
@@ -35,8 +36,10 @@ protected:
 };
 
 TEST_F(AliasTable, DefineShowRemove) {
-    Uses({"tvkll", "tvkeq", "tvkx", "tvkraw ", "tvklong", "tvkbig"});
+    const std::string longestName = "tvk" + std::string(16380, 'n');
+    Uses({"tvkll", "tvkeq", "tvkx", "tvkraw ", "tvklong", "tvkbig", longestName});
     const std::string longest(1023, 'L');
+    const std::string nameTooLong = "Alias name too long - at most 16383 characters\r\n";
     struct Case {
         std::string line;
         std::string out;
@@ -58,6 +61,11 @@ TEST_F(AliasTable, DefineShowRemove) {
         {"alias tvklong", "tvklong=" + longest + "\r\n", ""},
         {"alias tvklong=" + longest + "+", "", "Alias text too long - at most 1023 characters\r\n"},
         {"alias tvklong", "tvklong=" + longest + "\r\n", ""},
+        {"alias " + longestName + "=x", "", ""},
+        {"alias " + longestName, longestName + "=x\r\n", ""},
+        {"alias " + longestName + "n=x", "", nameTooLong},
+        {"alias " + longestName + "n", "", nameTooLong},
+        {"alias " + longestName + "n=", "", nameTooLong},
         {"alias tvkll=", "", ""},
         {"alias tvkll", "tvkll=\r\n", ""},
     };
@@ -102,17 +110,19 @@ TEST_F(AliasTable, ListingShowsEveryAliasOnItsOwnLine) {
 }
 
 TEST_F(AliasTable, FirstWordReplacedOneLevelDeep) {
-    Uses({"tvkdw", "tvkls ", "tvkouter", "tvkenv", "tvkwide"});
+    Uses({"tvkdw", "tvkls ", "tvkouter", "tvkenv", "tvkwide", "tvkthrice"});
     Alias("alias tvkdw=dir /w");
     Alias("alias tvkls =dir");
     Alias("alias tvkouter=tvkdw -a");
     Alias("alias tvkenv=show %TVK_ALIAS_VAR%!");
     Alias("alias tvkwide=%TVK_ALIAS_VAR%");
+    Alias("alias tvkthrice=%TVK_ALIAS_VAR%%TVK_ALIAS_VAR%%TVK_ALIAS_VAR%");
     struct Case {
         std::string variable;  // value of TVK_ALIAS_VAR, unset when empty
         std::string typed;
-        std::string launched;
+        std::optional<std::string> launched;  // nothing: more than the platform expands whole
     };
+    const std::string overlong(16384, 'o');
     const std::string wide(3000, 'w');
     const Case cases[] = {
         {"", "tvkdw *.txt", "dir /w *.txt"},
@@ -129,9 +139,12 @@ TEST_F(AliasTable, FirstWordReplacedOneLevelDeep) {
         {std::string(1023, 'w'), "tvkwide", std::string(1023, 'w')},
         {std::string(1024, 'w'), "tvkwide", std::string(1024, 'w')},
         {wide, "tvkwide end", wide + " end"},
+        {wide, "tvkthrice end", wide + wide + wide + " end"},
+        {std::string(20000, 'w'), "tvkthrice end", std::nullopt},
+        {"", overlong + " x", overlong + " x"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed + " with " + c.variable.substr(0, 8));
+        SCOPED_TRACE(c.typed.substr(0, 20) + " with " + c.variable.substr(0, 8));
         if (c.variable.empty())
             DeleteEnvVar("TVK_ALIAS_VAR");
         else

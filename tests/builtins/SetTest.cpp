@@ -37,6 +37,7 @@ TEST_F(Set, ShowsSetsAndRemoves) {
         std::string name;
         std::optional<std::string> value;
     };
+    const std::string longest(32766, 'v');
     const Case cases[] = {
         {"set =TARVIK_T", "TARVIK_T=one\r\n", "", "TARVIK_T", "one"},
         {"set tarvik_t", "tarvik_t=one\r\n", "", "TARVIK_T", "one"},
@@ -49,9 +50,14 @@ TEST_F(Set, ShowsSetsAndRemoves) {
         {"set\t TARVIK_T=  lead", "", "", "TARVIK_T", "  lead"},
         {"set TARVIK_T=\"x y\"", "", "", "TARVIK_T", "\"x y\""},
         {"set TARVIK_T=x=y", "", "Syntax error\r\n", "TARVIK_T", "one"},
+        {"set TARVIK_T=" + longest, "", "", "TARVIK_T", longest},
+        {"set TARVIK_T=" + longest + "v", "", "Value too long - at most 32766 characters\r\n", "TARVIK_T", "one"},
+        {"set TARVIK_T=" + std::string(100000, 'v'), "", "Value too long - at most 32766 characters\r\n", "TARVIK_T",
+         "one"},
+        {"set " + longest + "N=1", "", "Variable name too long - at most 32766 characters\r\n", "TARVIK_T", "one"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.text.substr(0, 40));
         ResetVariables("one", "blank");
         const BuiltinOutput run = RunBuiltin(SetCommand, c.text);
         EXPECT_EQ(run.out, c.out);

@@ -83,6 +83,8 @@ protected:
 };
 
 TEST_F(EngineSession, Pipes) {
+    const std::string relayed(30000, 'r');
+    SetEnvVar("ZQ_RELAYED", relayed);
     const Case cases[] = {
         {"two pipes join three programs", {{"writen 3 a | copyin | copyin", "\r\n\r\naaa\r\n"}}, "", {}},
         {"a leading pipe gives the next stage the end of data", {{"| copyin", "\r\n"}}, "", {}},
@@ -93,9 +95,17 @@ TEST_F(EngineSession, Pipes) {
         {"a reader that ends early ends a back-quoted pipeline",
          {{"printargs `writen 100000 | exitwith 0`", "\r\n\r\n" + Args("printargs ", {}) + "\r\n"}}, "", {}},
         {"exit in a pipeline ends the shell after the line", {{"exit | copyin", "\r\n\r\n"}}, "", {}, {}, true},
+        {"a built-in's relayed output reaches a reader left running at exit",
+         {{"set ZQ_RELAYED | copyin > r.txt |", "\r\n\r\n"}, {"set ZQ_RELAYED | copyin > s.txt | exit", "\r\n\r\n\r\n"}},
+         "", {{"r.txt", "ZQ_RELAYED=" + relayed + "\r\n"}, {"s.txt", "ZQ_RELAYED=" + relayed + "\r\n"}}, {}, true},
     };
     for (const Case& c : cases)
         Run(c);
+    // The end of the script ends the shell as exit does.
+    TempDir temp;
+    EXPECT_EQ(RunShell("set ZQ_RELAYED | copyin > r.txt |\r\n", temp.Path()).exitCode, 0u);
+    EXPECT_EQ(temp.Read("r.txt"), "ZQ_RELAYED=" + relayed + "\r\n");
+    DeleteEnvVar("ZQ_RELAYED");
 }
 
 TEST_F(EngineSession, Redirections) {
@@ -118,6 +128,17 @@ TEST_F(EngineSession, Redirections) {
         {"the same file named twice", {{"writen 2 > f.txt > f.txt", "\r\n"}}, "", {{"f.txt", "xx"}}},
         {"a failing second error redirection reports on the shell's error", {{"zqnone 2> e1.txt 2> \"\"", ""}},
          EmptyNameError() + "\r\n", {{"e1.txt", ""}}},
+        {"a failed redirection leaves the files before it whole",
+         {{"copyin > x.txt < x.txt", ""}, {"zqnone > f.txt 2> f.txt", ""}, {"copyin > x.txt > new.txt < zqmissing", ""}},
+         ErrorText(ERROR_SHARING_VIOLATION) + "\r\n" + ErrorText(ERROR_SHARING_VIOLATION) + "\r\n" +
+             ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n",
+         {{"x.txt", "precious"}, {"f.txt", "precious"}, {"new.txt", ""}}, {{"x.txt", "precious"}, {"f.txt", "precious"}}},
+        {"a file replaced by a later redirection is still emptied", {{"writen 2 > a.txt > b.txt", "\r\n"}}, "",
+         {{"a.txt", ""}, {"b.txt", "xx"}}, {{"a.txt", "old"}}},
+        // Wine maps drive Z: to the Unix root, where /dev/full refuses every write as a full disk does.
+        {"a built-in's output that the disk refuses is reported",
+         {{"set > Z:\\dev\\full", "\r\n"}, {"cd >> Z:\\dev\\full", "\r\n"}},
+         ErrorText(ERROR_DISK_FULL) + ErrorText(ERROR_DISK_FULL), {}},
     };
     for (const Case& c : cases)
         Run(c);
@@ -147,6 +168,10 @@ TEST_F(EngineSession, Dispatch) {
 TEST_F(EngineSession, Expansion) {
     SetEnvVar("ZQ_PIPE", "|");
     SetEnvVar("ZQ_INSERTED", "%PATH%`cd`");
+    // Three of these make more than the platform expands (32,766 characters) or a child is given.
+    SetEnvVar("ZQ_THIRD", std::string(30000, 't'));
+    RunBuiltin(AliasCommand, "alias zqbig=printargs %ZQ_THIRD%%ZQ_THIRD%%ZQ_THIRD%");
+    const std::string tooLong = "Command line too long - at most 32766 characters\r\n";
     const Case cases[] = {
         {"inserted text is not expanded again",
          {{"printargs %ZQ_INSERTED%", Args("printargs %PATH%`cd`", {"%PATH%`cd`"}) + "\r\n"}}, "", {}},
@@ -159,9 +184,18 @@ TEST_F(EngineSession, Expansion) {
          "", {}},
         {"a program not found inside back-quotes adds nothing", {{"printargs `zqnone`", "\r\n" + Args("printargs ", {}) + "\r\n"}},
          NotRecognized("zqnone"), {}},
+        {"a value too long for a variable changes nothing",
+         {{"set ZQ_LONG=`writen 40000`", "\r\n\r\n"}, {"set ZQ_LONG", "ZQ_LONG=\r\n\r\n"}},
+         "Value too long - at most 32766 characters\r\n", {}},
+        {"a command line too long to carry starts nothing",
+         {{"printargs " + std::string(32757, 'a'), "\r\n"}, {"printargs %ZQ_THIRD%%ZQ_THIRD%%ZQ_THIRD%", "\r\n"},
+          {"zqbig x", "\r\n"}},
+         tooLong + tooLong + tooLong, {}},
     };
     for (const Case& c : cases)
         Run(c);
+    RunBuiltin(AliasCommand, "alias zqbig=");
+    DeleteEnvVar("ZQ_THIRD");
     DeleteEnvVar("ZQ_PIPE");
     DeleteEnvVar("ZQ_INSERTED");
 }

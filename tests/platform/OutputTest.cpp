@@ -5,7 +5,10 @@
 
 #include "platform/Handles.h"
 #include "platform/Output.h"
+#include "platform/RedirectFile.h"
+#include "platform/WindowsError.h"
 #include "support/ProcessRun.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -55,6 +58,46 @@ TEST(Output, WritingToAClosedReaderFailsSilently) {
     reader.Close();
     WriteString(writer.Get(), "nobody reads this");
     WriteNewline(writer.Get());
+    WriteOutputLine(writer.Get(), "nor this");
+}
+
+// A built-in's output line that cannot be written raises the system's error; a line that can is
+// written whole with its line end.
+TEST(Output, AnOutputLineThatCannotBeWrittenRaises) {
+    TempDir temp;
+    temp.Write("readonly.txt", "");
+    HANDLE read = nullptr;
+    HANDLE write = nullptr;
+    ASSERT_TRUE(CreatePipe(&read, &write, nullptr, 0));
+    OwnedHandle pipeRead(read);
+    OwnedHandle pipeWrite(write);
+    struct Case {
+        const char* name;
+        HANDLE handle;
+        std::uint32_t code;  // 0: written
+    };
+    // Wine maps drive Z: to the Unix root, where /dev/full refuses every write as a full disk does.
+    OwnedHandle full = OpenRedirectFile("Z:\\dev\\full", RedirectMode::Truncate);
+    OwnedHandle readOnly = OpenRedirectFile(temp.File("readonly.txt"), RedirectMode::Input);
+    OwnedHandle written = OpenRedirectFile(temp.File("written.txt"), RedirectMode::Truncate);
+    const Case cases[] = {
+        {"a full disk", full.Get(), ERROR_DISK_FULL},
+        {"a file opened for reading", readOnly.Get(), ERROR_ACCESS_DENIED},
+        {"the read end of a pipe", pipeRead.Get(), ERROR_ACCESS_DENIED},
+        {"a file", written.Get(), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::uint32_t code = 0;
+        try {
+            WriteOutputLine(c.handle, "line");
+        } catch (const CWindowsError& error) {
+            code = error.code;
+        }
+        EXPECT_EQ(code, c.code);
+    }
+    written.Close();
+    EXPECT_EQ(temp.Read("written.txt"), "line\r\n");
 }
 
 }  // namespace

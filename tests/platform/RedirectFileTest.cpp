@@ -53,6 +53,37 @@ TEST(RedirectFile, WritingModesOnExistingAndMissingFiles) {
     }
 }
 
+// A sparse file costs no disk space. Windows' 32-bit file pointer call fails past 4 GiB, and an
+// append that ignored it would write over the file's start.
+TEST(RedirectFile, AppendGoesToTheEndOfAFileOfFourGibibytesOrMore) {
+    TempDir temp;
+    const LONGLONG size = (1LL << 32) + 5;
+    {
+        OwnedHandle file = OpenRedirectFile(temp.File("big.log"), RedirectMode::Truncate);
+        WriteString(file.Get(), "start");
+        LARGE_INTEGER end{};
+        end.QuadPart = size;
+        ASSERT_TRUE(SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(SetEndOfFile(file.Get()));
+    }
+    {
+        OwnedHandle file = OpenRedirectFile(temp.File("big.log"), RedirectMode::Append);
+        WriteString(file.Get(), "new");
+    }
+    OwnedHandle file = OpenRedirectFile(temp.File("big.log"), RedirectMode::Input);
+    LARGE_INTEGER length{};
+    ASSERT_TRUE(GetFileSizeEx(file.Get(), &length));
+    EXPECT_EQ(length.QuadPart, size + 3);
+    char head[5] = {};
+    DWORD count = 0;
+    ASSERT_TRUE(ReadFile(file.Get(), head, sizeof head, &count, nullptr));
+    EXPECT_EQ(std::string(head, count), "start");
+    LARGE_INTEGER tail{};
+    tail.QuadPart = size;
+    ASSERT_TRUE(SetFilePointerEx(file.Get(), tail, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(ReadFile(file.Get(), head, sizeof head, &count, nullptr));
+    EXPECT_EQ(std::string(head, count), "new");
+}
 
 TEST(RedirectFile, AStartedProgramInheritsTheHandles) {
     TempDir temp;
