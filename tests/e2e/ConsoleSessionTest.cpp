@@ -138,6 +138,10 @@ TEST_F(ConsoleSession, CtrlCEndsTheRunningProgramAndTheShellGoesOn) {
 // place.
 TEST_F(ConsoleSession, HistoryStaysInTheBuffer) {
     ASSERT_TRUE(WaitForPrompt());
+    // A console handed to a terminal that keeps its own scrollback may have no buffer beyond its window.
+    const CONSOLE_SCREEN_BUFFER_INFO info = shell.Info();
+    if (info.dwSize.Y <= info.srWindow.Bottom - info.srWindow.Top + 1)
+        GTEST_SKIP() << "the console's buffer is just its window";
     Rows history = RowsOf(kBanner, Width());
     const auto run = [&](const std::string& script, const std::string& line, const std::string& output) {
         SCOPED_TRACE(line);
