@@ -8,7 +8,7 @@ build="$root/build"
 
 # Installs the packages every command needs, and the extra ones named.
 ensure_packages() {
-  local packages=(cmake g++-mingw-w64-x86-64-posix wine64 googletest tmux "$@") missing=() package
+  local packages=(cmake g++-mingw-w64-x86-64-posix wine64 googletest "$@") missing=() package
   for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
   done

@@ -21,7 +21,7 @@ bool operator==(COORD a, COORD b) {
 }  // namespace
 
 LineEditor::LineEditor(ConsoleIo& console, const ScreenInfo& screen)
-    : console_(console), window_(screen.window), originRow_(screen.cursor.Y) {
+    : console_(console), window_(screen.window), bufferSize_(screen.bufferSize), originRow_(screen.cursor.Y) {
     blank_.Char.UnicodeChar = 0;
     blank_.Char.AsciiChar = ' ';
     blank_.Attributes = screen.attribute;
@@ -140,40 +140,45 @@ void LineEditor::DeleteChar() {
 void LineEditor::Finish() {
     int row = end_.Y + originRow_ + 1;
     if (row > window_.Bottom) {
-        ScrollWindowUp(console_, window_, blank_);
-        --row;
+        ShowRowBelowWindow();
+        row = end_.Y + originRow_ + 1;
     }
     console_.SetCursor(COORD{0, static_cast<SHORT>(row)});
 }
 
 bool LineEditor::GrowByRow() {
     const COORD size = grid_.Size();
-    const std::optional<int> origin = OriginAfterGrowth(originRow_, size.Y + 1);
-    if (!origin)
+    const int top = originRow_ - window_.Top;
+    const std::optional<int> newTop = TopAfterGrowth(top, size.Y + 1);
+    if (!newTop)
         return false;
     grid_.Resize(COORD{size.X, static_cast<SHORT>(size.Y + 1)}, blank_);
-    if (*origin != originRow_) {
-        ScrollWindowUp(console_, window_, blank_);
-        originRow_ = *origin;
-    }
+    if (*newTop != top)
+        ShowRowBelowWindow();
     return true;
 }
 
-std::optional<int> LineEditor::OriginAfterGrowth(int origin, int height) const {
-    // A new row scrolls the window as soon as the row just below it would lie outside the window,
-    // which leaves a blank row under a line that ends on the row above the bottom. A grid whose top
-    // row would then leave the window stops growing, so every row of the line stays on the screen.
-    const bool scroll = origin + height > window_.Bottom;
-    if (height > window_.Bottom - window_.Top + 1 || (scroll && origin - 1 < window_.Top))
+void LineEditor::ShowRowBelowWindow() {
+    originRow_ -= ::ShowRowBelowWindow(console_, window_, bufferSize_, blank_);
+}
+
+std::optional<int> LineEditor::TopAfterGrowth(int top, int height) const {
+    // A new row brings the row below the window into view as soon as the row just below the new one
+    // would lie outside the window, which leaves a blank row under a line that ends on the row above
+    // the bottom. Either way the line moves up the window by a row, so a grid whose top row would
+    // then leave the window stops growing, and every row of the line stays on the screen.
+    const int windowHeight = window_.Bottom - window_.Top + 1;
+    const bool moves = top + height > windowHeight - 1;
+    if (height > windowHeight || (moves && top - 1 < 0))
         return std::nullopt;
-    return scroll ? origin - 1 : origin;
+    return moves ? top - 1 : top;
 }
 
 bool LineEditor::CanGrowTo(int height) const {
-    std::optional<int> origin = originRow_;
-    for (int rows = grid_.Size().Y + 1; origin && rows <= height; ++rows)
-        origin = OriginAfterGrowth(*origin, rows);
-    return origin.has_value();
+    std::optional<int> top = originRow_ - window_.Top;
+    for (int rows = grid_.Size().Y + 1; top && rows <= height; ++rows)
+        top = TopAfterGrowth(*top, rows);
+    return top.has_value();
 }
 
 WordBounds LineEditor::FindWordBounds() const {

@@ -32,8 +32,8 @@ public:
     void InsertChar(char character);
     void OverwriteChar(char character);
     void DeleteChar();
-    // Puts the console cursor at column 0 of the row below the line, scrolling if that row is below
-    // the window. No line break is written.
+    // Puts the console cursor at column 0 of the row below the line, bringing that row into view if
+    // it is below the window. No line break is written.
     void Finish();
 
     // The word at or just before the cursor. A word is a run of non-blank cells; one that opens with a
@@ -45,8 +45,9 @@ public:
     // nothing changed, when the window cannot hold that many.
     bool ReplaceWord(COORD a, COORD b, const std::string& text);
 
-    // Adds a row at the bottom of the grid, scrolling the window when the row would not be shown; false
-    // when the grid cannot grow: it is as high as the window, or it would leave the window at the top.
+    // Adds a row at the bottom of the grid, bringing the row below the window into view when the new
+    // row would not be shown; false when the grid cannot grow: it is as high as the window, or it
+    // would leave the window at the top.
     bool GrowByRow();
     // Shows the grid on the screen.
     void Redraw();
@@ -60,16 +61,23 @@ public:
 private:
     // After a character was stored at the cursor: step on, growing the grid at its last cell.
     void Advance();
-    // Where grid row 0, now on screen row origin, is once the grid grows by one row to the given
-    // height; none when the window cannot show that many rows.
-    std::optional<int> OriginAfterGrowth(int origin, int height) const;
+    // Where grid row 0, now `top` rows below the window's top row, is shown relative to the window
+    // once the grid grows by one row to the given height; none when the window cannot show that
+    // many rows.
+    std::optional<int> TopAfterGrowth(int top, int height) const;
+    // Brings the row below the window into view (see ShowRowBelowWindow), keeping the origin row on
+    // the buffer row that holds grid row 0.
+    void ShowRowBelowWindow();
     bool CanGrowTo(int height) const;
     char CharAt(COORD position, int offset = 0) const;
     void ShowCursor();
     CHAR_INFO CellOf(char character) const;
 
     ConsoleIo& console_;
-    SMALL_RECT window_;  // as it was when the read started; a resize during the read is not noticed
+    // As it was when the read started, moved down a row whenever the line brings the row below it into
+    // view; a resize during the read is not noticed.
+    SMALL_RECT window_;
+    COORD bufferSize_;
     CHAR_INFO blank_;
     CellGrid grid_;
     int originRow_;  // the screen row of grid row 0

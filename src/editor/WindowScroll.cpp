@@ -1,7 +1,16 @@
-// Scrolling the window by one row.
+// Moving the window, or the buffer's contents, by one row.
 #include "editor/WindowScroll.h"
 
-void ScrollWindowUp(ConsoleIo& console, SMALL_RECT window, CHAR_INFO fill) {
-    const SMALL_RECT below = {window.Left, static_cast<SHORT>(window.Top + 1), window.Right, window.Bottom};
-    console.Scroll(below, COORD{window.Left, window.Top}, fill);
+int ShowRowBelowWindow(ConsoleIo& console, SMALL_RECT& window, COORD bufferSize, CHAR_INFO fill) {
+    if (window.Bottom < bufferSize.Y - 1) {
+        ++window.Top;
+        ++window.Bottom;
+        // A cursor placed just below the window makes the window follow it by exactly that row, as
+        // output does; the editor shows its own cursor again afterwards.
+        console.SetCursor(COORD{window.Left, window.Bottom});
+        return 0;
+    }
+    const SMALL_RECT below = {0, 1, static_cast<SHORT>(bufferSize.X - 1), static_cast<SHORT>(bufferSize.Y - 1)};
+    console.Scroll(below, COORD{0, 0}, fill);
+    return 1;
 }

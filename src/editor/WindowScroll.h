@@ -1,8 +1,11 @@
-// Scrolling the console window's contents when the line needs a row below it.
+// Bringing the screen buffer's row below the window into view when the line needs it.
 #pragma once
 
 #include "platform/ConsoleIo.h"
 
-// Moves the rows of the window up by one between its columns, dropping its top row (nothing moves
-// into the screen buffer above the window), and fills its bottom row with the fill cell.
-void ScrollWindowUp(ConsoleIo& console, SMALL_RECT window, CHAR_INFO fill);
+// Shows the row below the window the way console output does. Where the screen buffer has rows below
+// the window, the window follows the console cursor down one row (the rectangle is moved with it) and
+// no cell changes. Where the window's bottom row is the buffer's last row (always so when the buffer
+// is exactly the window), the whole buffer moves up one row: only its first row is lost, and its
+// last row is filled with the fill cell. Returns how many rows the buffer's contents moved up: 0 or 1.
+int ShowRowBelowWindow(ConsoleIo& console, SMALL_RECT& window, COORD bufferSize, CHAR_INFO fill);

@@ -12,6 +12,7 @@ struct ScreenInfo {
     SMALL_RECT window;  // inclusive, in screen-buffer coordinates
     WORD attribute;     // the attribute new text is written with
     COORD cursor;
+    COORD bufferSize;   // columns and rows of the whole screen buffer, the window's rows among them
 };
 
 class ConsoleIo {

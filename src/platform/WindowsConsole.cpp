@@ -10,7 +10,7 @@ std::optional<ScreenInfo> WindowsConsole::QueryScreen() {
     CONSOLE_SCREEN_BUFFER_INFO info;
     if (!GetConsoleScreenBufferInfo(output_, &info))
         return std::nullopt;
-    return ScreenInfo{info.srWindow, info.wAttributes, info.dwCursorPosition};
+    return ScreenInfo{info.srWindow, info.wAttributes, info.dwCursorPosition, info.dwSize};
 }
 
 void WindowsConsole::ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) {

@@ -114,14 +114,23 @@ TEST(CellGrid, TextRunsAcrossRows) {
     EXPECT_EQ(grid.Text({2, 1}, {8, 0}), "");
 }
 
-TEST(ScrollWindowUp, MovesOnlyTheWindowsRows) {
+// Below the window the window moves and no cell changes; at the buffer's last row the whole buffer
+// moves up and only its first row goes.
+TEST(ShowRowBelowWindow, MovesTheWindowUntilTheBufferEnds) {
     MemoryConsole console(4, 4);
     for (SHORT y = 0; y < 4; ++y) {
         console.cursor = {0, y};
         console.Print(std::string(4, static_cast<char>('0' + y)));
     }
-    ScrollWindowUp(console, {0, 1, 3, 2}, Fill('.'));
-    EXPECT_EQ(console.Shot().rows, (Rows{"0000", "2222", "....", "3333"}));
+    console.window = {0, 1, 3, 2};
+    SMALL_RECT window = console.window;
+    EXPECT_EQ(ShowRowBelowWindow(console, window, console.bufferSize, Fill('.')), 0);
+    EXPECT_EQ(console.window.Top, 2);
+    EXPECT_EQ(window.Top, 2);
+    EXPECT_EQ(ShowRowBelowWindow(console, window, console.bufferSize, Fill('.')), 1);
+    EXPECT_EQ(console.window.Top, 2);
+    console.window = {0, 0, 3, 3};
+    EXPECT_EQ(console.Shot().rows, (Rows{"1111", "2222", "3333", "...."}));
 }
 
 }  // namespace

@@ -92,6 +92,18 @@ TEST_F(Completion, ReplacementGrowsTheGridOrIsRefused) {
     EXPECT_EQ(ConsoleReader(small).ReadLine(), std::nullopt);
     EXPECT_EQ(small.Shot(), (Screen{{"cd a-f          ", "                "}, 6, 0}));
     EXPECT_EQ(small.beeps, 2);
+
+    // With rows below the window, the window moves down instead and the rows above stay.
+    MemoryConsole tall(16, 6);
+    tall.window = {0, 0, 15, 3};
+    tall.Print("above");
+    tall.cursor = {0, 3};
+    tall.Type("cd a-f{Tab}");
+    EXPECT_EQ(ConsoleReader(tall).ReadLine(), std::nullopt);
+    EXPECT_EQ(tall.BufferShot(), (Screen{{"above           ", "                ", "                ",
+                                          "cd a-folder-name", "-of-thirty-chars", "\\               "},
+                                         1, 5}));
+    EXPECT_EQ(tall.window.Top, 2);
 }
 
 // However long the folder part of the word, the replacement names the folder that was searched.

@@ -2,59 +2,11 @@
 #include "support/MemoryConsole.h"
 
 #include <algorithm>
-#include <cctype>
-#include <map>
-
-namespace {
-
-INPUT_RECORD KeyEvent(WORD virtualKey, char character, bool down) {
-    INPUT_RECORD event{};
-    event.EventType = KEY_EVENT;
-    event.Event.KeyEvent.bKeyDown = down;
-    event.Event.KeyEvent.wRepeatCount = 1;
-    event.Event.KeyEvent.wVirtualKeyCode = virtualKey;
-    event.Event.KeyEvent.uChar.AsciiChar = character;
-    return event;
-}
-
-// Letters and digits have their own key codes; every other character comes from a key whose code
-// the editor does not act on.
-WORD KeyCodeOf(char character) {
-    const auto byte = static_cast<unsigned char>(character);
-    if (std::isalnum(byte))
-        return static_cast<WORD>(std::toupper(byte));
-    return byte == ' ' ? VK_SPACE : VK_OEM_1;
-}
-
-const std::map<std::string_view, std::pair<WORD, char>> kNamedKeys = {
-    {"Enter", {VK_RETURN, '\r'}}, {"Left", {VK_LEFT, 0}},   {"Right", {VK_RIGHT, 0}}, {"Up", {VK_UP, 0}},
-    {"Down", {VK_DOWN, 0}},       {"Home", {VK_HOME, 0}},   {"End", {VK_END, 0}},     {"Back", {VK_BACK, 8}},
-    {"Del", {VK_DELETE, 0}},      {"Ins", {VK_INSERT, 0}},  {"Esc", {VK_ESCAPE, 0}},  {"F1", {VK_F1, 0}},
-    {"Tab", {VK_TAB, '\t'}},      {"Shift", {VK_SHIFT, 0}}, {"CtrlC", {'C', 3}},      {"CtrlH", {'H', 8}},
-    {"Accent", {'E', '\xE9'}},
-};
-
-}  // namespace
 
 void PrintTo(const Screen& screen, std::ostream* out) {
     for (const std::string& row : screen.rows)
         *out << "\n|" << row << "|";
     *out << "\ncursor (" << screen.x << ", " << screen.y << ")";
-}
-
-std::vector<INPUT_RECORD> KeyEvents(std::string_view script) {
-    std::vector<INPUT_RECORD> events;
-    for (std::size_t at = 0; at < script.size(); ++at) {
-        std::pair<WORD, char> key{KeyCodeOf(script[at]), script[at]};
-        if (script[at] == '{') {
-            const std::size_t close = script.find('}', at);
-            key = kNamedKeys.at(script.substr(at + 1, close - at - 1));
-            at = close;
-        }
-        events.push_back(KeyEvent(key.first, key.second, true));
-        events.push_back(KeyEvent(key.first, key.second, false));
-    }
-    return events;
 }
 
 MemoryConsole::MemoryConsole(SHORT width, SHORT height)
@@ -78,8 +30,16 @@ void MemoryConsole::Type(std::string_view script) {
 }
 
 Screen MemoryConsole::Shot() const {
-    Screen screen{{}, cursor.X - window.Left, cursor.Y - window.Top};
-    for (int y = window.Top; y <= window.Bottom; ++y) {
+    return Rows(window.Top, window.Bottom, cursor.Y - window.Top);
+}
+
+Screen MemoryConsole::BufferShot() const {
+    return Rows(0, static_cast<SHORT>(bufferSize.Y - 1), cursor.Y);
+}
+
+Screen MemoryConsole::Rows(SHORT top, SHORT bottom, int cursorRow) const {
+    Screen screen{{}, cursor.X - window.Left, cursorRow};
+    for (int y = top; y <= bottom; ++y) {
         std::string& row = screen.rows.emplace_back();
         for (int x = window.Left; x <= window.Right; ++x)
             row += cells[y * bufferSize.X + x].Char.AsciiChar;
@@ -98,7 +58,21 @@ bool MemoryConsole::ReadInput(INPUT_RECORD& event) {
 std::optional<ScreenInfo> MemoryConsole::QueryScreen() {
     if (queryFails)
         return std::nullopt;
-    return ScreenInfo{window, attribute, cursor};
+    return ScreenInfo{window, attribute, cursor, bufferSize};
+}
+
+void MemoryConsole::SetCursor(COORD position) {
+    if (!Inside(position.X, position.Y))
+        return;
+    cursor = position;
+    // The window moves just far enough to show the cursor, as the real console's does.
+    const auto follow = [](SHORT at, SHORT& low, SHORT& high) {
+        const int shift = at < low ? at - low : at > high ? at - high : 0;
+        low = static_cast<SHORT>(low + shift);
+        high = static_cast<SHORT>(high + shift);
+    };
+    follow(position.X, window.Left, window.Right);
+    follow(position.Y, window.Top, window.Bottom);
 }
 
 void MemoryConsole::ReadCells(CHAR_INFO* buffer, COORD size, SMALL_RECT region) {

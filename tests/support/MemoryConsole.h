@@ -1,5 +1,6 @@
-// An in-memory console for editor tests: a screen buffer of cells with a window, a cursor and a text
-// attribute; a queue of input events it replays; a record of traces, beeps and input modes set.
+// An in-memory console for editor tests: a screen buffer of cells with a window that follows the
+// cursor, and a text attribute; a queue of input events it replays; a record of traces, beeps and
+// input modes set.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +12,10 @@
 #include <vector>
 
 #include "platform/ConsoleIo.h"
+#include "support/KeyScript.h"
 
-// What the window shows: its rows as text, and the console cursor relative to the window.
+// Rows of the screen as text, and the console cursor: its column counted from the window's left
+// edge, its row from the first row shown.
 struct Screen {
     std::vector<std::string> rows;
     int x;
@@ -21,28 +24,27 @@ struct Screen {
 };
 void PrintTo(const Screen& screen, std::ostream* out);
 
-// Key-down and key-up events for a key script. Characters type themselves; names in braces are keys:
-// {Enter} {Left} {Right} {Up} {Down} {Home} {End} {Back} {Del} {Ins} {Esc} {F1} {Tab} {Shift},
-// {CtrlC} and {CtrlH} (letter codes with control characters), {Accent} (a letter above ASCII).
-std::vector<INPUT_RECORD> KeyEvents(std::string_view script);
-
 class MemoryConsole : public ConsoleIo {
 public:
-    // A blank screen buffer of the given size; the window covers all of it.
+    // A blank screen buffer of the given size; the window covers all of it (set `window` for a buffer
+    // with rows above or below the window).
     MemoryConsole(SHORT width, SHORT height);
 
     // Writes text at the cursor and moves the cursor behind it, as a prompt is written.
     void Print(std::string_view text);
     void Type(std::string_view script);
     void Queue(INPUT_RECORD event) { input.push_back(event); }
+    // What the window shows; the whole buffer, with the cursor's row counted from the buffer's top.
     Screen Shot() const;
+    Screen BufferShot() const;
 
     bool ReadInput(INPUT_RECORD& event) override;
     std::optional<ScreenInfo> QueryScreen() override;
     void ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) override;
     void WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT region) override;
     void Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) override;
-    void SetCursor(COORD position) override { cursor = position; }
+    // A position outside the buffer fails and changes nothing.
+    void SetCursor(COORD position) override;
     std::optional<DWORD> InputMode() override { return mode; }
     void SetInputMode(DWORD newMode) override;
     void Beep() override { ++beeps; }
@@ -61,6 +63,7 @@ public:
     int beeps = 0;
 
 private:
+    Screen Rows(SHORT top, SHORT bottom, int cursorRow) const;
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < bufferSize.X && y < bufferSize.Y; }
     CHAR_INFO& At(int x, int y) { return cells[y * bufferSize.X + x]; }
 };
