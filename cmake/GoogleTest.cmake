@@ -14,9 +14,8 @@ if(NOT FETCHCONTENT_SOURCE_DIR_GOOGLETEST AND EXISTS ${TARVIK_SYSTEM_GOOGLETEST}
   set(FETCHCONTENT_SOURCE_DIR_GOOGLETEST ${TARVIK_SYSTEM_GOOGLETEST})
 endif()
 
-# GoogleTest asks for an old CMake, which would ignore CMAKE_MSVC_RUNTIME_LIBRARY: its programs would
-# then take the compiler's default runtime, and the static runtime of a Debug build would not link.
-set(CMAKE_POLICY_DEFAULT_CMP0091 NEW)
+# GoogleTest takes the shell's C runtime from CMAKE_MSVC_RUNTIME_LIBRARY (the static one) as long as it
+# is not forced onto the DLL; a mismatch would fail the link of every test program.
 set(gtest_force_shared_crt OFF)
 set(BUILD_GMOCK OFF)
 set(INSTALL_GTEST OFF)

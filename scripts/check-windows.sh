@@ -1,7 +1,8 @@
 #!/bin/bash
 # Checks here what can be checked of the Windows builds, which cannot run here: lints the CI workflow and
 # configures the project natively (not cross-compiling) with the host compiler in throwaway build trees,
-# checking which GoogleTest sources and which tests it picks.
+# checking which GoogleTest sources and which tests it picks, and with clang-cl, checking that the flags
+# follow Visual Studio's command line.
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 validator_version=0.6.0
@@ -11,7 +12,7 @@ tools="$build/npm"
 expect() {
   local what=$1
   shift
-  "$@" || { echo "Native configure: $what" >&2; return 1; }
+  "$@" || { echo "Windows check: $what" >&2; return 1; }
 }
 
 # Installs the workflow validator from the npm registry into build/npm, once for each version; node and
@@ -68,6 +69,29 @@ check_native_configure() {
   check_native_tests "$tree/fetch"
 }
 
+# clang-cl is a Clang that takes Visual Studio's command line: the shell gets the MSVC-style flags and
+# GoogleTest the shell's static C runtime. There are no Windows libraries here, so nothing is linked: the
+# compiler checks make a static library instead.
+check_msvc_style_flags() {
+  local tree="$build/native/clang-cl" llvm=/usr/lib/llvm-14/bin shell gtest link
+  ensure_packages clang-tools-14 lld-14 llvm-14
+  logged "$build/native.log" "The clang-cl configure" cmake -S "$root" -B "$tree" -DCMAKE_SYSTEM_NAME=Windows \
+    -DCMAKE_SYSTEM_PROCESSOR=AMD64 -DCMAKE_BUILD_TYPE=Debug -DTARVIK_WERROR=ON \
+    -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY -DCMAKE_C_COMPILER=$llvm/clang-cl \
+    -DCMAKE_CXX_COMPILER=$llvm/clang-cl -DCMAKE_LINKER=$llvm/lld-link -DCMAKE_AR=$llvm/llvm-lib \
+    -DCMAKE_RC_COMPILER=$llvm/llvm-rc -DCMAKE_MT=$llvm/llvm-mt
+  shell=$(sed -n 's/^CXX_FLAGS = //p' "$tree/CMakeFiles/tarvik_lib.dir/flags.make")
+  gtest=$(sed -n 's/^CXX_FLAGS = //p' "$tree/_deps/googletest-build/googletest/CMakeFiles/gtest.dir/flags.make")
+  link=$(cat "$tree/CMakeFiles/tarvik.dir/link.txt")
+  expect "clang-cl gets other flags than /W4 /WX: $shell" grep -qE '(^| )/W4( .*)? /WX( |$)' <<<"$shell"
+  expect "clang-cl gets GNU flags: $shell" test -z "$(grep -oE -- '-Wall|-Wextra|-Werror' <<<"$shell")"
+  expect "the shell is not built with the static runtime: $shell" grep -qw -- -MTd <<<"$shell"
+  expect "GoogleTest is not built with the shell's runtime: $gtest" grep -qw -- -MTd <<<"$gtest"
+  expect "the link takes GNU options or misses advapi32: $link" \
+    test -z "$(grep -o -- ' -static' <<<"$link")" -a -n "$(grep -o advapi32.lib <<<"$link")"
+}
+
 ensure_validator
 lint_workflows
 check_native_configure
+check_msvc_style_flags
