@@ -6,6 +6,7 @@
 #include <iterator>
 #include <regex>
 #include <sstream>
+#include <vector>
 
 #include "platform/Environment.h"
 #include "platform/RedirectFile.h"

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <set>
+#include <stdexcept>
 
 #include "platform/Reg.h"
 #include "platform/WindowsError.h"
