@@ -1,4 +1,4 @@
-// The environment block through GetEnvironmentStringsA, released by its owner.
+// The environment block in the ANSI code page, released by its owner.
 #include "platform/EnvironmentBlock.h"
 
 #include <windows.h>
@@ -7,12 +7,17 @@
 
 #include "platform/WindowsError.h"
 
+// The ANSI block comes from GetEnvironmentStrings itself: the headers make GetEnvironmentStringsA an alias
+// of it only while UNICODE is undefined, and with UNICODE defined they point the plain name at the wide
+// form. Dropping that redirection names the ANSI function either way.
+#undef GetEnvironmentStrings
+
 namespace {
 
 // Owns the block the system hands out and frees it exactly once.
 class CEnvironmentBlock {
 public:
-    CEnvironmentBlock() : block_(GetEnvironmentStringsA()) {
+    CEnvironmentBlock() : block_(GetEnvironmentStrings()) {
         if (block_ == nullptr)
             ThrowLastError();
     }

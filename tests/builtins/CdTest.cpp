@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "builtins/Cd.h"
 #include "builtins/ResolvePath.h"
@@ -13,12 +14,12 @@
 namespace {
 
 std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
 std::string Upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
 }
 
@@ -34,7 +35,7 @@ TEST_F(Resolution, EveryComponentTakesItsStoredSpelling) {
         {"", ""},
         {"ALPHA\\delta", "Alpha\\Delta"},
         {"alpha/delta", "Alpha/Delta"},
-        {Lower(temp.Path()) + "\\ALPHA", "c" + temp.Path().substr(1) + "\\Alpha"},
+        {Lower(temp.Path()) + "\\ALPHA", Lower(temp.Path().substr(0, 1)) + temp.Path().substr(1) + "\\Alpha"},
         {Lower(shortName), "Beta Gamma"},
         {"al*/D*", "Alpha/Delta"},
         {"*.TXT", "notes.txt"},

@@ -6,7 +6,9 @@
 #include <iterator>
 #include <regex>
 #include <sstream>
+#include <vector>
 
+#include "platform/Environment.h"
 #include "platform/RedirectFile.h"
 #include "support/ProcessRun.h"
 #include "support/TempDir.h"
@@ -21,8 +23,11 @@ const std::string kBanner =
     " An interactive command shell for the Windows console.\r\n"
     "\r\n";
 
+// The guide is read from the source tree the build came from, or from the one TARVIK_SOURCE_DIR names:
+// test programs cross-built elsewhere run on Windows beside a checkout of their own.
 std::string ReadGuide() {
-    std::ifstream in(TARVIK_SOURCE_DIR "/docs/usage.md", std::ios::binary);
+    const std::string named = GetEnvVar("TARVIK_SOURCE_DIR");
+    std::ifstream in((named.empty() ? std::string(TARVIK_SOURCE_DIR) : named) + "/docs/usage.md", std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

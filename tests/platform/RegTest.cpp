@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <set>
+#include <stdexcept>
 
 #include "platform/Reg.h"
 #include "platform/WindowsError.h"
@@ -39,7 +40,8 @@ protected:
         HKEY raw = nullptr;
         ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, path_.c_str(), &raw), ERROR_SUCCESS);
         const std::string big(2000, 'b');
-        RegSetValueExA(raw, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(big.c_str()), big.size() + 1);
+        RegSetValueExA(raw, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(big.c_str()),
+                       static_cast<DWORD>(big.size() + 1));
         RegCloseKey(raw);
     }
 

@@ -38,8 +38,14 @@ TempDir::TempDir() {
     // Process ids are reused, and a test that was killed leaves its folder behind: a name that is
     // taken already is skipped.
     static std::atomic<unsigned> counter{0};
+    // The temporary folder may be named in its short form (C:\Users\RUNNER~1\...); tests compare paths
+    // with what the shell shows, which is the stored spelling, so the long form is used.
+    char typed[MAX_PATH];
     char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
+    const DWORD typedLength = GetTempPathA(MAX_PATH, typed);
+    const DWORD baseLength = GetLongPathNameA(typed, base, MAX_PATH);
+    if (typedLength == 0 || typedLength >= MAX_PATH || baseLength == 0 || baseLength >= MAX_PATH)
+        throw std::runtime_error("cannot name the temporary folder");
     const std::string prefix = std::string(base) + "tarvik-test-" + std::to_string(GetCurrentProcessId()) + "-";
     for (;;) {
         path_ = prefix + std::to_string(counter++);

@@ -10,7 +10,7 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    // The folder's full path, without a trailing backslash.
+    // The folder's full path, long names throughout, without a trailing backslash.
     const std::string& Path() const { return path_; }
 
     // The full path of a name inside the folder.
