@@ -36,7 +36,8 @@ class ConsoleSession : public testing::Test {
 protected:
     SHORT Width() const { return shell.Info().dwSize.X; }
     COORD Cursor() const { return shell.Info().dwCursorPosition; }
-    std::string CursorRow() const { return shell.Rows(Cursor().Y, Cursor().Y)[0]; }
+    std::string RowAt(COORD cursor) const { return shell.Rows(cursor.Y, cursor.Y).at(0); }
+    std::string CursorRow() const { return RowAt(Cursor()); }
 
     // The shell waits for a line: it has read every key typed, and the cursor stands behind a prompt.
     // Enter's key-up is left unread until the next line is read, after its prompt is shown.
@@ -44,8 +45,10 @@ protected:
         return CConsoleDriver::WaitUntil([this] {
             if (shell.PendingInput() != 0)
                 return false;
-            const std::string row = CursorRow();
-            return !row.empty() && row.back() == '>' && Cursor().X == static_cast<SHORT>(row.size());
+            // One look at the cursor: the shell may move it between two.
+            const COORD cursor = Cursor();
+            const std::string row = RowAt(cursor);
+            return !row.empty() && row.back() == '>' && cursor.X == static_cast<SHORT>(row.size());
         });
     }
 
