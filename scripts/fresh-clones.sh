@@ -12,7 +12,7 @@ for i in $(seq "$count"); do
   git clone -q "$root" "$work/clone"
   if (cd "$work/clone" && bash scripts/test.sh) </dev/null >"$work/log" 2>&1; then
     passed=$((passed + 1))
-    echo "clone $i: passed ($(grep -o '[0-9]* tests passed.*' "$work/log" | tail -1))"
+    echo "clone $i: passed ($(grep -o '[0-9]*% tests passed.*' "$work/log" | tail -1))"
   else
     echo "clone $i: failed; the end of its log:"
     tail -25 "$work/log"
