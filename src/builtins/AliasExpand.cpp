@@ -5,13 +5,14 @@
 
 #include "builtins/AliasTable.h"
 #include "launch/LaunchProgram.h"
+#include "platform/Output.h"
 
 void ExpandAlias(StageHandles& handles, const std::string& text, bool wait) {
     // Built before the handles move: function arguments are evaluated in no fixed order, and a
     // failed lookup must leave the handles with the caller.
     const std::optional<std::string> command = AliasedCommand(text);
     if (!command) {
-        WriteCommandLineTooLong(handles.Error());
+        WriteTooLong(handles.Error(), "Command line", kCommandLineMax);
         handles.Release();
         return;
     }

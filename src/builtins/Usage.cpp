@@ -15,12 +15,6 @@ void WriteSyntaxError(HANDLE error) {
     WriteNewline(error);
 }
 
-void WriteTooLong(HANDLE error, const char* what, std::size_t limit) {
-    WriteText(error, what);
-    WriteString(error, " too long - at most " + std::to_string(limit) + " characters");
-    WriteNewline(error);
-}
-
 bool NoMoreArguments(HANDLE error, const std::string& text, std::size_t& cursor) {
     const std::string surplus = NextToken(text, cursor);
     if (surplus.empty())

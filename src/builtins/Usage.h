@@ -12,10 +12,6 @@ void WriteTooManyParameters(HANDLE error, const std::string& surplus);
 // "Syntax error", then a line end.
 void WriteSyntaxError(HANDLE error);
 
-// "<what> too long - at most <limit> characters", then a line end: input the platform cannot hold
-// whole is refused rather than stored cut short or wrapped.
-void WriteTooLong(HANDLE error, const char* what, std::size_t limit);
-
 // Reads the next word; when there is one, names it in "Too many parameters - " and answers false.
 // Later words are not looked at, and an empty pair of quotes counts as no word.
 bool NoMoreArguments(HANDLE error, const std::string& text, std::size_t& cursor);

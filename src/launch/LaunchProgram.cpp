@@ -33,11 +33,6 @@ std::string ProgramPath(const std::string& name) {
 
 }  // namespace
 
-void WriteCommandLineTooLong(HANDLE error) {
-    WriteString(error, "Command line too long - at most " + std::to_string(kCommandLineMax) + " characters");
-    WriteNewline(error);
-}
-
 void LaunchProgram(StageHandles handles, const std::string& command, bool wait) {
     StartupRecord startup(std::move(handles));
     // The child's command line starts at its first word: with blanks in front, its runtime would
@@ -52,7 +47,7 @@ void LaunchProgram(StageHandles handles, const std::string& command, bool wait) 
     // carry is refused only for a program that exists: a missing one is named as not recognized.
     ProcessRecord process;
     if (!program.empty() && commandLine.size() > kCommandLineMax) {
-        WriteCommandLineTooLong(startup.Error());
+        WriteTooLong(startup.Error(), "Command line", kCommandLineMax);
     } else if (program.empty() || !process.Start(program, commandLine, startup)) {
         WriteNotRecognized(startup.Error(), name);
     } else {

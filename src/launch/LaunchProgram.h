@@ -1,8 +1,6 @@
 // Starting the program a command line names, as a child process with a stage's standard handles.
 #pragma once
 
-#include <windows.h>
-
 #include <cstddef>
 #include <string>
 
@@ -11,9 +9,6 @@
 // The longest command line a child can be given: Windows takes 32,767 characters with the zero byte,
 // and Wine refuses a longer one or, from 65,536 characters on, hands the child a cut one.
 inline constexpr std::size_t kCommandLineMax = 32766;
-
-// "Command line too long - at most 32766 characters", then a line end.
-void WriteCommandLineTooLong(HANDLE error);
 
 // Finds the program named by the command's first word (through PATH and PATHEXT, following a .LNK
 // shortcut), starts it with the command line as typed and the stage's handles as its standard

@@ -27,6 +27,11 @@ void WriteNewline(HANDLE handle) {
     WriteBytes(handle, "\r\n", 2);
 }
 
+void WriteTooLong(HANDLE error, const char* what, std::size_t limit) {
+    WriteString(error, std::string(what) + " too long - at most " + std::to_string(limit) + " characters");
+    WriteNewline(error);
+}
+
 void WriteOutput(HANDLE handle, const std::string& bytes) {
     // A file near the end of its disk takes part of a write before it refuses the rest.
     std::size_t done = 0;

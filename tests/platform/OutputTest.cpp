@@ -5,6 +5,7 @@
 
 #include "platform/Handles.h"
 #include "platform/Output.h"
+#include "platform/Pipe.h"
 #include "platform/RedirectFile.h"
 #include "platform/WindowsError.h"
 #include "support/ProcessRun.h"
@@ -66,11 +67,7 @@ TEST(Output, WritingToAClosedReaderFailsSilently) {
 TEST(Output, AnOutputLineThatCannotBeWrittenRaises) {
     TempDir temp;
     temp.Write("readonly.txt", "");
-    HANDLE read = nullptr;
-    HANDLE write = nullptr;
-    ASSERT_TRUE(CreatePipe(&read, &write, nullptr, 0));
-    OwnedHandle pipeRead(read);
-    OwnedHandle pipeWrite(write);
+    Pipe pipe = Pipe::Create();
     struct Case {
         const char* name;
         HANDLE handle;
@@ -83,7 +80,7 @@ TEST(Output, AnOutputLineThatCannotBeWrittenRaises) {
     const Case cases[] = {
         {"a full disk", full.Get(), ERROR_DISK_FULL},
         {"a file opened for reading", readOnly.Get(), ERROR_ACCESS_DENIED},
-        {"the read end of a pipe", pipeRead.Get(), ERROR_ACCESS_DENIED},
+        {"the read end of a pipe", pipe.ReadEnd(), ERROR_ACCESS_DENIED},
         {"a file", written.Get(), 0},
     };
     for (const Case& c : cases) {
