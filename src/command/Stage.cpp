@@ -3,6 +3,7 @@
 
 #include "command/Dispatch.h"
 #include "command/Scanner.h"
+#include "command/StageRedirections.h"
 #include "platform/Handles.h"
 #include "platform/Output.h"
 #include "platform/WindowsError.h"
@@ -29,30 +30,6 @@ const Operator* FindOperator(const std::string& word) {
     return nullptr;
 }
 
-// A failing "2>" has already released the error handle it replaces: its text then goes to the
-// shell's own standard error.
-HANDLE ErrorTarget(const StageHandles& handles) {
-    return handles.Error() != nullptr ? handles.Error() : ShellStdErr;
-}
-
-// Every file is first opened without being changed, in the same order and with the same releases as
-// for real, so both meet the same conflicts: a redirection that fails (a sharing violation, a missing
-// input) then leaves every file as it was, where ">" would already have emptied its file.
-void ApplyRedirections(StageHandles& handles, const std::vector<Redirection>& redirections) {
-    {
-        StageHandles trial;
-        for (const Redirection& redirection : redirections) {
-            trial.Replace(redirection.stream, nullptr);
-            trial.Replace(redirection.stream, TryRedirectFile(redirection.path, redirection.mode).Release());
-        }
-        trial.Release();
-    }
-    for (const Redirection& redirection : redirections) {
-        handles.Replace(redirection.stream, nullptr);
-        handles.Replace(redirection.stream, OpenRedirectFile(redirection.path, redirection.mode).Release());
-    }
-}
-
 }  // namespace
 
 StagePlan ParseStage(std::string_view text) {
@@ -74,19 +51,23 @@ StagePlan ParseStage(std::string_view text) {
 }
 
 void RunStage(StageHandles handles, std::string text, bool wait) {
+    StageRedirections redirections;
     try {
         const StagePlan plan = ParseStage(text);
-        if (!plan.redirections.empty())
-            ApplyRedirections(handles, plan.redirections);
+        for (const Redirection& redirection : plan.redirections)
+            redirections.Open(redirection);
+        redirections.Apply(handles);
         // The command text is the stage text cut short in place.
         text.resize(plan.command.size());
         DispatchCommand(handles, text, wait);
     } catch (const CWindowsError& error) {
-        WriteString(ErrorTarget(handles), error.Text());
-        WriteNewline(ErrorTarget(handles));
+        const HANDLE target = redirections.ErrorTarget(handles);
+        WriteString(target, error.Text());
+        WriteNewline(target);
     } catch (...) {
-        WriteText(ErrorTarget(handles), "Unknown Exception");
-        WriteNewline(ErrorTarget(handles));
-        WriteNewline(ErrorTarget(handles));
+        const HANDLE target = redirections.ErrorTarget(handles);
+        WriteText(target, "Unknown Exception");
+        WriteNewline(target);
+        WriteNewline(target);
     }
 }

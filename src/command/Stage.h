@@ -27,9 +27,9 @@ struct StagePlan {
 
 StagePlan ParseStage(std::string_view text);
 
-// Applies the redirections left to right, each releasing the stream's handle before opening its
-// file, then dispatches the command text. No file is emptied until every file of the stage has been
-// opened once: a redirection that fails leaves them all as they were (a file created may stay).
-// Errors end the stage and are reported on its error handle; every handle the stage still holds is
-// released once when it returns.
+// Applies the redirections left to right, then dispatches the command text. Each file is opened
+// once, and none is emptied until every file of the stage has opened: a redirection that fails leaves
+// the files as they were and removes those it created. Errors end the stage and are reported on the
+// error file in effect (an earlier "2>" or "2>>" of the stage), or else on the stage's error handle;
+// every handle the stage still holds is released once when it returns.
 void RunStage(StageHandles handles, std::string text, bool wait);

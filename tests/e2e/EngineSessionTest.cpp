@@ -1,6 +1,7 @@
 // Typed lines run end to end by the real tarvik.exe: pipes, redirections, dispatch and expansion.
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "platform/WindowsError.h"
 #include "support/BuiltinRun.h"
 #include "support/ProcessRun.h"
+#include "support/TestPaths.h"
 #include "support/TempDir.h"
 #include "support/Transcript.h"
 
@@ -52,6 +54,7 @@ protected:
         Files results;
         Files inputs = {};
         bool lastLineExits = false;
+        std::vector<std::string> absent = {};
     };
 
     // Runs the steps in a fresh folder, then exit; when the last step ends the shell, a line after it
@@ -79,6 +82,8 @@ protected:
         EXPECT_EQ(run.exitCode, 0u);
         for (const auto& [name, bytes] : c.results)
             EXPECT_EQ(temp.Read(name), bytes) << name;
+        for (const std::string& name : c.absent)
+            EXPECT_EQ(GetFileAttributesA(temp.File(name).c_str()), INVALID_FILE_ATTRIBUTES) << name << " exists";
     }
 };
 
@@ -126,13 +131,30 @@ TEST_F(EngineSession, Redirections) {
         {"operators inside words are arguments",
          {{"printargs x>out.txt 2>&1", Args("printargs x>out.txt 2>&1", {"x>out.txt", "2>&1"}) + "\r\n"}}, "", {}},
         {"the same file named twice", {{"writen 2 > f.txt > f.txt", "\r\n"}}, "", {{"f.txt", "xx"}}},
-        {"a failing second error redirection reports on the shell's error", {{"zqnone 2> e1.txt 2> \"\"", ""}},
-         EmptyNameError() + "\r\n", {{"e1.txt", ""}}},
-        {"a failed redirection leaves the files before it whole",
-         {{"copyin > x.txt < x.txt", ""}, {"zqnone > f.txt 2> f.txt", ""}, {"copyin > x.txt > new.txt < zqmissing", ""}},
+        {"a failing second error redirection reports into the first", {{"zqnone 2> e1.txt 2> \"\"", ""}}, "",
+         {{"e1.txt", EmptyNameError() + "\r\n"}}},
+        {"a failed redirection leaves the files before it whole and removes those it created",
+         {{"copyin > x.txt < x.txt", ""}, {"zqnone > f.txt 2> f.txt", ""}, {"copyin > x.txt > new.txt < zqmissing", ""},
+          {"set > new2.txt < zqmissing", ""}, {"writen 1 >> new3.txt > nodir\\f.txt", ""}},
          ErrorText(ERROR_SHARING_VIOLATION) + "\r\n" + ErrorText(ERROR_SHARING_VIOLATION) + "\r\n" +
-             ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n",
-         {{"x.txt", "precious"}, {"f.txt", "precious"}, {"new.txt", ""}}, {{"x.txt", "precious"}, {"f.txt", "precious"}}},
+             ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n" + ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n" +
+             ErrorText(ERROR_PATH_NOT_FOUND) + "\r\n",
+         {{"x.txt", "precious"}, {"f.txt", "precious"}},
+         {{"x.txt", "precious"}, {"f.txt", "precious"}},
+         false,
+         {"new.txt", "new2.txt", "new3.txt"}},
+        {"a failed redirection's text goes to the error file before it",
+         {{"zqnone 2>> log.txt < zqmissing", ""}, {"zqnone 2> e.txt < zqmissing", ""},
+          {"zqnone 2> fresh.txt < zqmissing > nodir\\f.txt", ""}, {"zqnone < zqmissing 2> late.txt", ""}},
+         ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n",
+         {{"log.txt", "old\r\n" + ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n"},
+          {"e.txt", ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n"},
+          {"fresh.txt", ErrorText(ERROR_FILE_NOT_FOUND) + "\r\n"}},
+         {{"log.txt", "old\r\n"}, {"e.txt", "stale"}},
+         false,
+         {"late.txt"}},
+        {"one file under two names for one stream", {{"writen 2 > m.txt >> .\\M.TXT", "\r\n"}}, "", {{"m.txt", "xx"}},
+         {{"m.txt", "old"}}},
         {"a file replaced by a later redirection is still emptied", {{"writen 2 > a.txt > b.txt", "\r\n"}}, "",
          {{"a.txt", ""}, {"b.txt", "xx"}}, {{"a.txt", "old"}}},
         // Wine maps drive Z: to the Unix root, where /dev/full refuses every write as a full disk does.
@@ -142,6 +164,28 @@ TEST_F(EngineSession, Redirections) {
     };
     for (const Case& c : cases)
         Run(c);
+}
+
+// A named pipe's server sees every open as a connection: what a stage writes must arrive in the one
+// connection its redirection makes.
+TEST_F(EngineSession, RedirectionToANamedPipe) {
+    const std::string pipe = "\\\\.\\pipe\\zqtarvik" + std::to_string(GetCurrentProcessId());
+    const std::pair<std::string, std::string> cases[] = {
+        {"writen 3 > " + pipe, "xxx"},
+        {"writen 2 >> " + pipe, "xx"},
+        {"zqnone 2> " + pipe, NotRecognized("zqnone")},
+    };
+    for (const auto& [line, served] : cases) {
+        SCOPED_TRACE(line);
+        ProcessResult server;
+        std::thread serving([&server, &pipe] { server = RunProcess(QuotedBinPath("pipeserver.exe") + " " + pipe, ""); });
+        for (int tries = 0; tries < 1000 && !WaitNamedPipeA(pipe.c_str(), NMPWAIT_USE_DEFAULT_WAIT); ++tries)
+            Sleep(10);
+        const ProcessResult run = RunShell(line + "\r\nexit\r\n");
+        serving.join();
+        EXPECT_EQ(server.out, served);
+        EXPECT_EQ(run.err, "");
+    }
 }
 
 TEST_F(EngineSession, BuiltinsWithRedirections) {
