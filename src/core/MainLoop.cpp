@@ -1,6 +1,9 @@
 // Start-up, the main loop and shutdown.
 #include "core/MainLoop.h"
 
+#include <cstdint>
+#include <string>
+
 #include "command/RunCommandLine.h"
 #include "core/Banner.h"
 #include "core/ConsoleCtrlHandler.h"
@@ -55,6 +58,8 @@ int RunShell() {
         SetConsoleTitleText(*line);
         ReportEscapedErrors([&line] { RunCommandLine(ShellStdIn, ShellStdOut, ShellStdErr, *line); });
     }
-    FinishOutputRelays();
+    // A reader that never reads, never ends and ignores Ctrl+C would keep the shell from ending.
+    if (const std::uint64_t lost = FinishOutputRelays(); lost > 0)
+        WriteString(ShellStdErr, std::to_string(lost) + " bytes of output were not delivered\r\n");
     return status;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "platform/Handles.h"
 
 // A built-in runs on the shell's thread and writes all its output before the next stage starts,
@@ -30,5 +32,10 @@ private:
 
 // Waits until every relay has delivered its output or lost its reader: the process ending would
 // end the threads and drop what they hold. A reader that stays without reading keeps the shell
-// waiting here, as it would keep a program that writes into its pipe.
-void FinishOutputRelays();
+// waiting here, as it would keep a program that writes into its pipe, until InterruptOutputRelays
+// ends the wait; the result is then the number of bytes the relays still held, otherwise 0.
+std::uint64_t FinishOutputRelays();
+
+// Ends a wait in FinishOutputRelays that is under way; safe on any thread (the console control
+// handler's).
+void InterruptOutputRelays();

@@ -2,6 +2,9 @@
 // screen buffer shows after each key script, the title, Ctrl+C, and the history above the line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include "support/ConsoleDriver.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -133,6 +136,24 @@ TEST_F(ConsoleSession, CtrlCEndsTheRunningProgramAndTheShellGoesOn) {
     EXPECT_TRUE(WaitForPrompt());
     EXPECT_EQ(shell.Rows(prompt.Y, static_cast<SHORT>(Cursor().Y - 1)), Typed("again", NotRecognized("again") + "\r\n"));
     EXPECT_EQ(shell.WaitForExit(0), std::nullopt);
+
+    // At exit the shell waits for a built-in's output held for a reader that never reads, never ends
+    // and ignores Ctrl+C; a Ctrl+C ends that wait, and the shell says what was lost.
+    Run("set ZQ=`writen 5000`{Enter}");
+    Run("set ZQ | sleepms 20000 noctrlc |{Enter}");
+    const SHORT exitRow = Cursor().Y;
+    shell.Type("exit{Enter}");
+    std::optional<DWORD> status;
+    for (int tries = 0; tries < 50 && !status; ++tries) {
+        shell.CtrlC();
+        status = shell.WaitForExit(200);
+    }
+    EXPECT_EQ(status, 0u);
+    const Rows after = shell.Rows(exitRow, shell.Info().dwCursorPosition.Y);
+    const std::string lost = " bytes of output were not delivered";
+    EXPECT_TRUE(std::any_of(after.begin(), after.end(), [&lost](const std::string& row) {
+        return row.size() > lost.size() && row.ends_with(lost) && row.front() != '0';
+    })) << testing::PrintToString(after);
 }
 
 // Every typed line, its output and the banner stay in the buffer, in order: while the window moves
