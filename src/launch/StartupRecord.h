@@ -55,6 +55,9 @@ public:
 private:
     std::array<HANDLE, 3> HandlesForChild();
 
+    // The members are built in this order, each from those before it: HandlesForChild reads handles_
+    // and fills copies_, given_ is its result, and inherited_ lists the inheritable ones of given_.
+    // Reordering them would build one from a member not yet made.
     StageHandles handles_;
     // Inheritable duplicates of the stage's handles that were not inheritable, owned until the launch ends.
     std::array<OwnedHandle, 3> copies_;
