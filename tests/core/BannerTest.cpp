@@ -3,6 +3,7 @@
 
 #include "core/Banner.h"
 #include "support/TestPaths.h"
+#include "support/Transcript.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ TEST(Banner, VersionFromTheResourceOrUnknown) {
         std::string version;
     };
     const Case cases[] = {
-        {BinPath("tarvik.exe"), "1, 3, 0, 0"},
+        {BinPath("tarvik.exe"), kFileVersion},
         {BinPath("exitwith.exe"), "Unknown"},  // built without a version resource
         {BinPath("no-such-program.exe"), "Unknown"},
     };

@@ -19,7 +19,7 @@ protected:
 
 TEST_F(ScriptSession, BannerNamesTheVersionFromTheResource) {
     const ProcessResult run = RunShell("exit\r\n", temp.Path());
-    EXPECT_EQ(run.out.substr(0, run.out.find("\r\n") + 2), "Tarvik Version 1, 3, 0, 0\r\n");
+    EXPECT_EQ(run.out.substr(0, run.out.find("\r\n") + 2), "Tarvik Version " + kFileVersion + "\r\n");
     EXPECT_EQ(run.out.rfind(kBanner, 0), 0u) << run.out;
 }
 

@@ -3,8 +3,11 @@
 
 #include <string>
 
+// The version the build gave the shell's version resource ("1, 3, 0, 0").
+inline const std::string kFileVersion = TARVIK_FILE_VERSION;
+
 inline const std::string kBanner =
-    "Tarvik Version 1, 3, 0, 0\r\n"
+    "Tarvik Version " TARVIK_FILE_VERSION "\r\n"
     " An interactive command shell for the Windows console.\r\n"
     "\r\n";
 
