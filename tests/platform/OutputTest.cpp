@@ -8,6 +8,7 @@
 #include "platform/Pipe.h"
 #include "platform/RedirectFile.h"
 #include "platform/WindowsError.h"
+#include "support/FullDevice.h"
 #include "support/ProcessRun.h"
 #include "support/TempDir.h"
 
@@ -73,8 +74,8 @@ TEST(Output, AnOutputLineThatCannotBeWrittenRaises) {
         HANDLE handle;
         std::uint32_t code;  // 0: written
     };
-    // Wine maps drive Z: to the Unix root, where /dev/full refuses every write as a full disk does.
-    OwnedHandle full = OpenRedirectFile("Z:\\dev\\full", RedirectMode::Truncate);
+    // Without the full device its row has no handle and is left out.
+    OwnedHandle full = OpenFullDevice();
     OwnedHandle readOnly = OpenRedirectFile(temp.File("readonly.txt"), RedirectMode::Input);
     OwnedHandle written = OpenRedirectFile(temp.File("written.txt"), RedirectMode::Truncate);
     const Case cases[] = {
@@ -84,6 +85,8 @@ TEST(Output, AnOutputLineThatCannotBeWrittenRaises) {
         {"a file", written.Get(), 0},
     };
     for (const Case& c : cases) {
+        if (!c.handle)
+            continue;
         SCOPED_TRACE(c.name);
         std::uint32_t code = 0;
         try {
@@ -95,6 +98,8 @@ TEST(Output, AnOutputLineThatCannotBeWrittenRaises) {
     }
     written.Close();
     EXPECT_EQ(temp.Read("written.txt"), "line\r\n");
+    if (!full.Get())
+        GTEST_SKIP() << kNoFullDevice;
 }
 
 }  // namespace
