@@ -6,12 +6,14 @@
 #include "builtins/AliasTable.h"
 #include "builtins/Usage.h"
 #include "command/Scanner.h"
+#include "platform/CodePage.h"
 #include "platform/Output.h"
 
 namespace {
 
-// Room for the longest name the registry accepts and its zero, so every alias can be listed.
-constexpr DWORD kNameCapacity = kAliasNameMax + 1;
+// Room for the longest name the registry accepts and its zero, so every alias can be listed: the
+// limit counts characters, and one takes up to three bytes in the ANSI code page (UTF-8).
+constexpr DWORD kNameCapacity = 3 * kAliasNameMax + 1;
 
 void WriteAlias(HANDLE output, std::string_view name, const std::string& replacement) {
     WriteOutputLine(output, std::string(name) + "=" + replacement);
@@ -56,7 +58,7 @@ void AliasCommand(HANDLE /*input*/, HANDLE output, HANDLE error, const std::stri
     // Names and texts are raw: blanks and quotes are kept as typed, on both sides of the "=".
     const std::size_t equals = text.find('=', cursor);
     const std::string name = text.substr(cursor, equals == std::string::npos ? std::string::npos : equals - cursor);
-    if (name.size() > kAliasNameMax)
+    if (CharacterCount(CP_ACP, name) > kAliasNameMax)
         return WriteTooLong(error, "Alias name", kAliasNameMax);
     if (equals == std::string::npos)
         return ShowAlias(key, output, name);

@@ -5,14 +5,13 @@
 
 #include "builtins/AliasTable.h"
 #include "launch/LaunchProgram.h"
-#include "platform/Output.h"
 
 void ExpandAlias(StageHandles& handles, const std::string& text, bool wait) {
     // Built before the handles move: function arguments are evaluated in no fixed order, and a
     // failed lookup must leave the handles with the caller.
     const std::optional<std::string> command = AliasedCommand(text);
     if (!command) {
-        WriteTooLong(handles.Error(), "Command line", kCommandLineMax);
+        WriteCommandLineTooLong();
         handles.Release();
         return;
     }

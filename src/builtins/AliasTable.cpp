@@ -2,6 +2,7 @@
 #include "builtins/AliasTable.h"
 
 #include "command/Scanner.h"
+#include "platform/CodePage.h"
 #include "platform/Environment.h"
 
 CReg OpenAliasKey() {
@@ -13,7 +14,7 @@ std::optional<std::string> AliasedCommand(const std::string& text) {
     // The registry compares value names without regard to case, so "LL" finds ll.
     const std::string word = NextToken(text, cursor);
     RegValue value;
-    if (word.size() > kAliasNameMax || !OpenAliasKey().QueryValue(word.c_str(), value))
+    if (CharacterCount(CP_ACP, word) > kAliasNameMax || !OpenAliasKey().QueryValue(word.c_str(), value))
         return text;
     std::optional<std::string> command = ExpandEnvVars(value.Text());
     if (command)

@@ -51,6 +51,8 @@ std::optional<std::string> ScriptReader::ReadLine() {
         return Refuse("big-endian UTF-16 cannot be read; save the script as UTF-8 or UTF-16 LE");
     if (const std::string reason = ConvertToAnsi(line); !reason.empty())
         return Refuse(reason);
+    if (const std::string reason = ZeroByteReason(line); !reason.empty())
+        return Refuse(reason);
     DropLineEnd(line);
     WriteString(echo_, line);
     WriteNewline(echo_);
@@ -90,11 +92,21 @@ std::string ScriptReader::ConvertToAnsi(std::string& line) const {
         std::memcpy(wide->data(), line.data(), line.size());
         break;
     }
-    std::optional<std::string> ansi = WideToAnsi(*wide);
+    std::optional<std::string> ansi = FromWide(CP_ACP, *wide);
     if (!ansi)
         return "a character has no equivalent in the ANSI code page (" + std::to_string(AnsiCodePage()) + ")";
     line = std::move(*ansi);
     return {};
+}
+
+std::string ScriptReader::ZeroByteReason(const std::string& line) const {
+    // Every command is cut at a zero byte on its way to the system, so what would run is never
+    // what the line says. Zero bytes in text read as ANSI are nearly always UTF-16 without its mark.
+    if (line.find('\0') == std::string::npos)
+        return {};
+    if (encoding_ != Encoding::Ansi)
+        return "a zero character in the line";
+    return "a zero byte in the line (UTF-16 text needs its byte order mark)";
 }
 
 std::nullopt_t ScriptReader::Refuse(const std::string& reason) {
@@ -115,6 +127,8 @@ bool ScriptReader::ReadRawLine(std::string& line) {
     // A disk file is read in blocks and its position moved back to just past the line feed. A pipe
     // is first looked into, so that exactly the bytes up to the line feed are taken out of it. Any
     // other input (a console, a device, a pipe that cannot be looked into) is read byte by byte.
+    // Under Wine a pipe from a Linux program cannot be looked into, and each refusal costs as much
+    // as a read, so an input that refused once is not asked again.
     const bool wide = encoding_ == Encoding::Utf16;
     char buffer[4096];
     for (;;) {
@@ -122,8 +136,11 @@ bool ScriptReader::ReadRawLine(std::string& line) {
         std::uint32_t limit = 1;
         if (diskFile_) {
             limit = sizeof buffer;
-        } else if (std::optional<std::uint32_t> waiting = PeekPipe(input_, buffer, sizeof buffer); waiting && *waiting > 0) {
-            limit = UpToLineFeed(buffer, *waiting, line.size(), before, wide);
+        } else if (peekable_) {
+            const std::optional<std::uint32_t> waiting = PeekPipe(input_, buffer, sizeof buffer);
+            peekable_ = waiting.has_value();
+            if (waiting && *waiting > 0)
+                limit = UpToLineFeed(buffer, *waiting, line.size(), before, wide);
         }
         const std::uint32_t count = ReadSome(input_, buffer, limit);
         if (count == 0)

@@ -36,6 +36,9 @@ private:
     // Converts the line to the ANSI code page in place; the reason it cannot be, or empty text.
     std::string ConvertToAnsi(std::string& line) const;
 
+    // Why the converted line cannot be run because it holds a zero byte, or empty text.
+    std::string ZeroByteReason(const std::string& line) const;
+
     // Ends the script: the prompt's line is closed and the reason reported with the line's number.
     std::nullopt_t Refuse(const std::string& reason);
 
@@ -43,6 +46,7 @@ private:
     HANDLE echo_;
     HANDLE error_;
     bool diskFile_;
+    bool peekable_ = true;
     Encoding encoding_ = Encoding::Ansi;
     std::uint32_t lineNumber_ = 0;
     bool refused_ = false;

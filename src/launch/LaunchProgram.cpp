@@ -11,6 +11,7 @@
 #include "launch/StartupRecord.h"
 #include "platform/CodePage.h"
 #include "platform/Environment.h"
+#include "platform/Handles.h"
 #include "platform/Output.h"
 
 namespace {
@@ -33,6 +34,12 @@ std::string ProgramPath(const std::string& name) {
 
 }  // namespace
 
+void WriteCommandLineTooLong() {
+    // The launcher's own failure, not the program's: like every other, it goes to the shell's error
+    // output, which the stage's "2>" does not capture.
+    WriteTooLong(ShellStdErr, "Command line", kCommandLineMax);
+}
+
 void LaunchProgram(StageHandles handles, const std::string& command, bool wait) {
     StartupRecord startup(std::move(handles));
     // The child's command line starts at its first word: with blanks in front, its runtime would
@@ -46,8 +53,8 @@ void LaunchProgram(StageHandles handles, const std::string& command, bool wait) 
     // An empty path is never handed to the system, whose answer for it varies. A line too long to
     // carry is refused only for a program that exists: a missing one is named as not recognized.
     ProcessRecord process;
-    if (!program.empty() && commandLine.size() > kCommandLineMax) {
-        WriteTooLong(startup.Error(), "Command line", kCommandLineMax);
+    if (!program.empty() && CharacterCount(CP_ACP, commandLine) > kCommandLineMax) {
+        WriteCommandLineTooLong();
     } else if (program.empty() || !process.Start(program, commandLine, startup)) {
         WriteNotRecognized(startup.Error(), name);
     } else {

@@ -14,6 +14,9 @@ inline constexpr std::size_t kCommandLineMax = 32766;
 // shortcut), starts it with the command line as typed and the stage's handles as its standard
 // handles, waits for it when asked, and puts its exit code into ERRORLEVEL. A program that is not
 // found gets the not-recognised message on the error handle, and a command line longer than
-// kCommandLineMax is refused with a message there; ERRORLEVEL then stays as it was. The handles are
-// released on every path. Throws CWindowsError for every other failure.
+// kCommandLineMax characters is refused with WriteCommandLineTooLong; ERRORLEVEL then stays as it
+// was. The handles are released on every path. Throws CWindowsError for every other failure.
 void LaunchProgram(StageHandles handles, const std::string& command, bool wait);
+
+// "Command line too long" on the shell's own error output.
+void WriteCommandLineTooLong();

@@ -24,20 +24,31 @@ std::optional<std::wstring> ToWide(std::uint32_t codePage, std::uint32_t flags, 
     return wide;
 }
 
-std::optional<std::string> WideToAnsi(std::wstring_view text) {
+std::optional<std::string> FromWide(std::uint32_t codePage, std::wstring_view text) {
     if (text.empty())
         return std::string();
-    const int size = static_cast<int>(text.size());
+    // For UTF-8 Windows refuses both WC_NO_BEST_FIT_CHARS and a used-default flag (Wine accepts
+    // them); there the only text without an equivalent is an unpaired surrogate, which
+    // WC_ERR_INVALID_CHARS turns into a failure instead of a replacement character.
+    const bool utf8 = (codePage == CP_ACP ? GetACP() : codePage) == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL defaulted = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &defaulted);
+    BOOL* const used = utf8 ? nullptr : &defaulted;
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(codePage, flags, text.data(), size, nullptr, 0, nullptr, used);
     if (length <= 0 || defaulted)
         return std::nullopt;
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, ansi.data(), length, nullptr, &defaulted) !=
-            length ||
-        defaulted)
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    if (WideCharToMultiByte(codePage, flags, text.data(), size, bytes.data(), length, nullptr, used) != length || defaulted)
         return std::nullopt;
-    return ansi;
+    return bytes;
+}
+
+std::size_t CharacterCount(std::uint32_t codePage, std::string_view text) {
+    if (text.empty())
+        return 0;
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    return length > 0 ? static_cast<std::size_t>(length) : text.size();
 }
 
 std::string ToUpperCase(std::string_view text) {

@@ -1,6 +1,7 @@
 // Questions about the bytes of text in the ANSI code page, and conversions to and from UTF-16.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,9 +23,15 @@ std::uint32_t AnsiCodePage();
 // flags; empty when the system refuses it (with MB_ERR_INVALID_CHARS: bytes not valid in the page).
 std::optional<std::wstring> ToWide(std::uint32_t codePage, std::uint32_t flags, std::string_view text);
 
-// UTF-16 text in the ANSI code page; empty when a character has no exact equivalent there. No
-// look-alike is put in its place: a "?" or a best-fit "\" in a command could name other files.
-std::optional<std::string> WideToAnsi(std::wstring_view text);
+// UTF-16 text in the code page (CP_ACP, CP_UTF8, ...); empty when a character has no exact
+// equivalent there. No look-alike is put in its place: a "?" or a best-fit "\" in a command could
+// name other files. In UTF-8, where every character has one, an unpaired surrogate is what fails.
+std::optional<std::string> FromWide(std::uint32_t codePage, std::wstring_view text);
+
+// How many characters the text of the code page holds as Windows counts them for its length limits:
+// UTF-16 units, so a two-byte character of a double-byte page or of UTF-8 counts once (a character
+// beyond the 16-bit range counts twice). The byte count in a single-byte page.
+std::size_t CharacterCount(std::uint32_t codePage, std::string_view text);
 
 // The text in capitals as the system maps the ANSI code page (LCMapStringA, invariant locale), the
 // way file names are compared without regard to case.

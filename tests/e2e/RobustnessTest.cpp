@@ -20,9 +20,10 @@ std::string Word(std::mt19937& random) {
     return word;
 }
 
+// No zero byte: a script line holding one is refused, which would end the run at the first.
 std::string Piece(std::mt19937& random) {
     static const std::string kPieces[] = {
-        std::string(1, '\0'), "\"", "%", "%%", "`", "|", " | ", "<", ">", ">>", "2>", "2>>", " ", "\t", "=", "2>&1",
+        "\xFF", "\"", "%", "%%", "`", "|", " | ", "<", ">", ">>", "2>", "2>>", " ", "\t", "=", "2>&1",
     };
     constexpr std::size_t kCount = std::size(kPieces);
     const std::size_t pick = random() % (kCount + 4);

@@ -91,6 +91,7 @@ TEST(ScriptReader, SplitsLinesAndEchoesThem) {
         std::string error = {};
     };
     const std::string refused = "Script input refused at line ";
+    const std::string zeroByte = "a zero byte in the line (UTF-16 text needs its byte order mark)\r\n";
     const Case cases[] = {
         {"one line", "exit\r\n", {"exit"}},
         {"bare line feeds", "a\nb\n", {"a", "b"}},
@@ -108,7 +109,9 @@ TEST(ScriptReader, SplitsLinesAndEchoesThem) {
          refused + "2: a character has no equivalent in the ANSI code page (1252)\r\n"},
         {"no look-alike for a character", Utf16(u"\uFEFFdel \u0100\n"), {}, refused + "1: a character has no equivalent in the ANSI code page (1252)\r\n"},
         {"UTF-16 cut in half", Utf16(u"\uFEFFok\n") + "x", {"ok"}, refused + "2: not valid UTF-16 (an odd number of bytes)\r\n"},
-        {"zero byte is ordinary", std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
+        {"a zero byte refuses the line", std::string("ok\na\0b\n", 7), {"ok"}, refused + "2: " + zeroByte},
+        {"UTF-16 LE without its mark", Utf16(u"printargs one\r\n"), {}, refused + "1: " + zeroByte},
+        {"a zero character in UTF-16", Utf16(std::u16string(u"\uFEFFa\0b\n", 5)), {}, refused + "1: a zero character in the line\r\n"},
         {"blanks are kept", "  x  \n", {"  x  "}},
         {"longer than one read", longLine + "\nnext\n", {longLine, "next"}},
         {"no input", "", {}},
