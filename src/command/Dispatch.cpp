@@ -11,11 +11,11 @@
 #include "builtins/Set.h"
 #include "command/ExitRequest.h"
 #include "command/Scanner.h"
+#include "platform/ErrorReport.h"
 #include "platform/Handles.h"
 #include "platform/Output.h"
 #include "platform/OutputRelay.h"
 #include "platform/Pipe.h"
-#include "platform/WindowsError.h"
 
 namespace {
 
@@ -68,10 +68,8 @@ void DispatchCommand(StageHandles& handles, const std::string& text, bool wait) 
             RunBuiltin(handler, handles, text, cursor);
         else
             ExpandAlias(handles, text, wait);
-    } catch (const CWindowsError& error) {
-        WriteString(ShellStdErr, error.Text());
     } catch (...) {
-        WriteText(ShellStdErr, "Unknown Exception");
+        ReportCaughtError(ShellStdErr, {.afterWindowsError = 0, .afterUnknown = 0});
     }
     WriteNewline(ShellStdOut);
     handles.Release();

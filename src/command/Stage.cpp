@@ -4,9 +4,7 @@
 #include "command/Dispatch.h"
 #include "command/Scanner.h"
 #include "command/StageRedirections.h"
-#include "platform/Handles.h"
-#include "platform/Output.h"
-#include "platform/WindowsError.h"
+#include "platform/ErrorReport.h"
 
 namespace {
 
@@ -60,14 +58,7 @@ void RunStage(StageHandles handles, std::string text, bool wait) {
         // The command text is the stage text cut short in place.
         text.resize(plan.command.size());
         DispatchCommand(handles, text, wait);
-    } catch (const CWindowsError& error) {
-        const HANDLE target = redirections.ErrorTarget(handles);
-        WriteString(target, error.Text());
-        WriteNewline(target);
     } catch (...) {
-        const HANDLE target = redirections.ErrorTarget(handles);
-        WriteText(target, "Unknown Exception");
-        WriteNewline(target);
-        WriteNewline(target);
+        ReportCaughtError(redirections.ErrorTarget(handles), {.afterWindowsError = 1, .afterUnknown = 2});
     }
 }

@@ -12,10 +12,10 @@
 #include "editor/LineSource.h"
 #include "platform/ComApartment.h"
 #include "platform/Console.h"
+#include "platform/ErrorReport.h"
 #include "platform/Handles.h"
 #include "platform/Output.h"
 #include "platform/OutputRelay.h"
-#include "platform/WindowsError.h"
 
 namespace {
 
@@ -25,11 +25,8 @@ template <typename Step>
 void ReportEscapedErrors(Step step) {
     try {
         step();
-    } catch (const CWindowsError& error) {
-        WriteString(ShellStdErr, error.Text());
     } catch (...) {
-        WriteText(ShellStdErr, "Unknown Exception");
-        WriteNewline(ShellStdErr);
+        ReportCaughtError(ShellStdErr, {.afterWindowsError = 0, .afterUnknown = 1});
     }
 }
 

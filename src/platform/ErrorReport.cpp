@@ -1,0 +1,20 @@
+// The one reporter of caught errors.
+#include "platform/ErrorReport.h"
+
+#include "platform/Output.h"
+#include "platform/WindowsError.h"
+
+void ReportCaughtError(HANDLE target, ErrorLineEnds lineEnds) {
+    int lineEndCount = 0;
+    try {
+        throw;
+    } catch (const CWindowsError& error) {
+        WriteString(target, error.Text());
+        lineEndCount = lineEnds.afterWindowsError;
+    } catch (...) {
+        WriteText(target, "Unknown Exception");
+        lineEndCount = lineEnds.afterUnknown;
+    }
+    while (lineEndCount-- > 0)
+        WriteNewline(target);
+}
