@@ -44,13 +44,9 @@ std::string EmptyNameError() {
 
 class EngineSession : public ::testing::Test {
 protected:
-    struct Step {
-        std::string line;
-        std::string out;
-    };
     struct Case {
         const char* name;
-        std::vector<Step> steps;
+        std::vector<TypedStep> steps;
         std::string err;
         Files results;
         Files inputs = {};
@@ -65,22 +61,8 @@ protected:
         TempDir temp;
         for (const auto& [name, bytes] : c.inputs)
             temp.Write(name, bytes);
-        std::string script;
-        std::string out = kBanner;
-        for (const Step& step : c.steps) {
-            script += step.line + "\r\n";
-            out += Typed(temp.Path(), step.line) + step.out;
-        }
-        if (c.lastLineExits) {
-            script += "never\r\n";
-        } else {
-            script += "exit\r\n";
-            out += Typed(temp.Path(), "exit") + "\r\n";
-        }
-        const ProcessResult run = RunShell(script, temp.Path());
-        EXPECT_EQ(run.out, out);
-        EXPECT_EQ(run.err, c.err);
-        EXPECT_EQ(run.exitCode, 0u);
+        const ScriptTranscript transcript = TranscriptOf(temp.Path(), c.steps, c.lastLineExits);
+        ExpectShellRun(temp.Path(), transcript.script, transcript.out, c.err);
         for (const auto& [name, bytes] : c.results)
             EXPECT_EQ(temp.Read(name), bytes) << name;
         for (const std::string& name : c.absent)
@@ -278,16 +260,9 @@ TEST_F(EngineSession, LargeBuiltinOutputNeverBlocksTheShell) {
 // value (set here directly: typed, it would split the line) reaches the program as an argument.
 TEST_F(EngineSession, AliasesAcrossShells) {
     TempDir temp;
-    const auto transcript = [&temp](const std::vector<Step>& steps) {
-        std::string script;
-        std::string out = kBanner;
-        for (const Step& step : steps) {
-            script += step.line + "\r\n";
-            out += Typed(temp.Path(), step.line) + step.out;
-        }
-        const ProcessResult run = RunShell(script + "exit\r\n", temp.Path());
-        EXPECT_EQ(run.out, out + Typed(temp.Path(), "exit") + "\r\n");
-        EXPECT_EQ(run.err, "");
+    const auto transcript = [&temp](const std::vector<TypedStep>& steps) {
+        const ScriptTranscript expected = TranscriptOf(temp.Path(), steps);
+        ExpectShellRun(temp.Path(), expected.script, expected.out, "");
     };
     RunBuiltin(AliasCommand, "alias zqbar=printargs | >");
     transcript({{"alias ll=printargs -l", "\r\n"},

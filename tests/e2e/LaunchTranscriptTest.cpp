@@ -3,25 +3,24 @@
 
 #include <windows.h>
 
-#include "support/ProcessRun.h"
+#include <utility>
+#include <vector>
+
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
+#include "support/Transcript.h"
 
 namespace {
 
 class LaunchTranscript : public ::testing::Test {
 protected:
-    // The console's picture of one typed line and what ran: prompt, echo, output, the blank line.
-    std::string Ran(const std::string& line, const std::string& output = "") const {
-        return temp.Path() + ">" + line + "\r\n" + output + "\r\n";
+    // The typed line that shows ERRORLEVEL, and what it prints.
+    TypedStep ErrorLevel(const std::string& value) const {
+        return {"showenv ERRORLEVEL", "cd=" + temp.Path() + "\r\nERRORLEVEL=" + value + "\r\n\r\n"};
     }
-    std::string ErrorLevel(const std::string& value) const {
-        return Ran("showenv ERRORLEVEL", "cd=" + temp.Path() + "\r\nERRORLEVEL=" + value + "\r\n");
-    }
-    // What the shell writes to standard output after the banner.
-    std::string Transcript(const std::string& script) const {
-        const std::string out = RunShell(script + "exit\r\n", temp.Path()).out;
-        return out.substr(out.find(temp.Path() + ">"));
+    void Expect(const std::vector<TypedStep>& steps, const std::string& err = "") const {
+        const ScriptTranscript transcript = TranscriptOf(temp.Path(), steps);
+        ExpectShellRun(temp.Path(), transcript.script, transcript.out, err);
     }
 
     TempDir temp;
@@ -32,16 +31,14 @@ TEST_F(LaunchTranscript, ExitCodesBecomeSignedErrorLevels) {
         {"0", "0"}, {"1", "1"}, {"3221225477", "-1073741819"}, {"4294967295", "-1"}};
     for (const auto& [code, level] : cases) {
         SCOPED_TRACE(code);
-        EXPECT_EQ(Transcript("exitwith " + code + "\r\nshowenv ERRORLEVEL\r\n"),
-                  Ran("exitwith " + code) + ErrorLevel(level) + Ran("exit"));
+        Expect({{"exitwith " + code, "\r\n"}, ErrorLevel(level)});
     }
 }
 
 TEST_F(LaunchTranscript, AProgramNotFoundLeavesErrorLevelAlone) {
-    const ProcessResult run = RunShell("exitwith 7\r\nno-such-program\r\nshowenv ERRORLEVEL\r\nexit\r\n", temp.Path());
-    EXPECT_NE(run.out.find(Ran("no-such-program") + ErrorLevel("7")), std::string::npos) << run.out;
-    EXPECT_EQ(run.err, "'no-such-program' is not recognized as an internal or external command,\r\n"
-                       "operable program or batch file.\r\n");
+    Expect({{"exitwith 7", "\r\n"}, {"no-such-program", "\r\n"}, ErrorLevel("7")},
+           "'no-such-program' is not recognized as an internal or external command,\r\n"
+           "operable program or batch file.\r\n");
 }
 
 TEST_F(LaunchTranscript, TheChildReceivesTheLineFromItsFirstWord) {
@@ -63,7 +60,7 @@ TEST_F(LaunchTranscript, TheChildReceivesTheLineFromItsFirstWord) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        EXPECT_EQ(Transcript(c.line + "\r\n"), Ran(c.line, c.output) + Ran("exit"));
+        Expect({{c.line, c.output + "\r\n"}});
     }
 }
 

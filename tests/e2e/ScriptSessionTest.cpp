@@ -56,10 +56,7 @@ TEST_F(ScriptSession, Transcripts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ProcessResult run = RunShell(c.script, temp.Path());
-        EXPECT_EQ(run.out, kBanner + c.out);
-        EXPECT_EQ(run.err, c.err);
-        EXPECT_EQ(run.exitCode, c.exitCode);
+        ExpectShellRun(temp.Path(), c.script, c.out, c.err, c.exitCode);
     }
 }
 
