@@ -2,6 +2,8 @@
 // client wrote to standard output; with no client it waits until it is ended.
 #include <windows.h>
 
+#include <string>
+
 int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
@@ -10,14 +12,13 @@ int main(int argc, char** argv) {
         return 3;
     if (!ConnectNamedPipe(pipe, nullptr) && GetLastError() != ERROR_PIPE_CONNECTED)
         return 4;
-    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    std::string served;
     char buffer[4096];
     DWORD count = 0;
-    while (ReadFile(pipe, buffer, sizeof buffer, &count, nullptr) && count > 0) {
-        DWORD written = 0;
-        if (!WriteFile(out, buffer, count, &written, nullptr))
-            return 1;
-    }
+    while (ReadFile(pipe, buffer, sizeof buffer, &count, nullptr) && count > 0)
+        served.append(buffer, count);
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), served.data(), static_cast<DWORD>(served.size()), &written, nullptr);
     CloseHandle(pipe);
     return 0;
 }
