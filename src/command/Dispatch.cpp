@@ -35,9 +35,10 @@ constexpr Builtin kBuiltins[] = {
     {"popd", PopdCommand},   {"pushd", PushdCommand}, {"set", SetCommand},
 };
 
-// A built-in writing into a pipe goes through a relay: the pipe's reader is a later stage or the
-// shell itself, neither of which runs until the built-in has returned.
-void RunBuiltin(BuiltinHandler handler, StageHandles& handles, const std::string& text, std::size_t cursor) {
+// Calls the built-in with the stage's handles. One writing into a pipe goes through a relay: the
+// pipe's reader is a later stage or the shell itself, neither of which runs until the built-in has
+// returned.
+void CallBuiltin(BuiltinHandler handler, StageHandles& handles, const std::string& text, std::size_t cursor) {
     const HANDLE output = handles.Output();
     if (IsStdHandleOrNull(output) || !IsPipe(output)) {
         handler(handles.Input(), output, handles.Error(), text, cursor);
@@ -65,7 +66,7 @@ void DispatchCommand(StageHandles& handles, const std::string& text, bool wait) 
         std::size_t cursor = 0;
         const std::string word = NextToken(text, cursor);
         if (const BuiltinHandler handler = FindBuiltin(word))
-            RunBuiltin(handler, handles, text, cursor);
+            CallBuiltin(handler, handles, text, cursor);
         else
             ExpandAlias(handles, text, wait);
     } catch (...) {
