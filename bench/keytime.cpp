@@ -1,7 +1,9 @@
 // Benchmark program: what a typed key and a pasted run of keys cost the real shell on a console of its own.
-//   keytime KEYS RUNS   RUNS times: one key typed alone, waited for, KEYS times over (then Enter), and
+//   keytime KEYS RUNS [SHELL]
+//                       RUNS times: one key typed alone, waited for, KEYS times over (then Enter), and
 //                       KEYS keys queued at once as a paste (then Enter); prints the median and the
-//                       best seconds of a single key, and the best seconds of the whole paste
+//                       best seconds of a single key, and the best seconds of the whole paste; the
+//                       shell is the tarvik.exe beside this program unless another is named
 #include <windows.h>
 
 #include <algorithm>
@@ -66,8 +68,8 @@ void EndLine(CConsoleDriver& shell) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 || std::atoi(argv[1]) < 1 || std::atoi(argv[2]) < 1) {
-        std::fprintf(stderr, "usage: keytime KEYS RUNS\n");
+    if (argc < 3 || argc > 4 || std::atoi(argv[1]) < 1 || std::atoi(argv[2]) < 1) {
+        std::fprintf(stderr, "usage: keytime KEYS RUNS [SHELL]\n");
         return 2;
     }
     try {
@@ -77,7 +79,7 @@ int main(int argc, char** argv) {
         GetTempPathA(MAX_PATH, folder);
         // A screen buffer tall enough that neither the line nor the runs' messages leave it: the window
         // follows the cursor down, and the figures stay those of typing.
-        CConsoleDriver shell(QuotedBinPath("tarvik.exe"), folder, COORD{80, 1000});
+        CConsoleDriver shell(argc == 4 ? '"' + std::string(argv[3]) + '"' : QuotedBinPath("tarvik.exe"), folder, COORD{80, 1000});
         if (!WaitForPrompt(shell))
             throw std::runtime_error("no prompt");
         const SHORT width = shell.Info().dwSize.X;
