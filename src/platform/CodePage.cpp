@@ -24,6 +24,19 @@ std::optional<std::wstring> ToWide(std::uint32_t codePage, std::uint32_t flags, 
     return wide;
 }
 
+std::optional<std::array<wchar_t, 256>> SingleByteAnsiCharacters() {
+    CPINFO info;
+    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize != 1)
+        return std::nullopt;
+    char bytes[256];
+    for (int byte = 0; byte < 256; ++byte)
+        bytes[byte] = static_cast<char>(byte);
+    std::array<wchar_t, 256> characters;
+    if (MultiByteToWideChar(CP_ACP, 0, bytes, 256, characters.data(), 256) != 256)
+        return std::nullopt;
+    return characters;
+}
+
 std::optional<std::string> FromWide(std::uint32_t codePage, std::wstring_view text) {
     if (text.empty())
         return std::string();

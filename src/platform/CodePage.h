@@ -1,6 +1,7 @@
 // Questions about the bytes of text in the ANSI code page, and conversions to and from UTF-16.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,10 @@ std::uint32_t AnsiCodePage();
 // The text of the code page (CP_ACP, CP_UTF8, ...) in UTF-16, through MultiByteToWideChar with the
 // flags; empty when the system refuses it (with MB_ERR_INVALID_CHARS: bytes not valid in the page).
 std::optional<std::wstring> ToWide(std::uint32_t codePage, std::uint32_t flags, std::string_view text);
+
+// The character each byte stands for in the ANSI code page, when every character there is one byte;
+// none in a page whose characters can take more (a double-byte page, UTF-8 as the system code page).
+std::optional<std::array<wchar_t, 256>> SingleByteAnsiCharacters();
 
 // UTF-16 text in the code page (CP_ACP, CP_UTF8, ...); empty when a character has no exact
 // equivalent there. No look-alike is put in its place: a "?" or a best-fit "\" in a command could

@@ -9,7 +9,7 @@
 // device, although it is a character device).
 bool IsConsole(HANDLE handle);
 
-// Sets the console window's title; a failure is ignored.
+// Sets the console window's title to the characters of the ANSI text; a failure is ignored.
 void SetConsoleTitleText(const std::string& title);
 
 // Installs a handler for console control events; a failure is ignored.

@@ -1,9 +1,25 @@
-// The Win32 console calls behind the editor's seam (ANSI forms).
+// The Win32 console calls behind the editor's seam: the wide forms with the cells and keys converted
+// from and to the ANSI code page, or the byte forms where its characters take more than one byte.
 #include "platform/WindowsConsole.h"
+
+#include <algorithm>
+
+#include "platform/CodePage.h"
+
+WindowsConsole::WindowsConsole(HANDLE input, HANDLE output)
+    : input_(input), output_(output), characters_(SingleByteAnsiCharacters()) {}
 
 bool WindowsConsole::ReadInput(INPUT_RECORD& event) {
     DWORD count = 0;
-    return ReadConsoleInputA(input_, &event, 1, &count) && count == 1;
+    if (!characters_)
+        return ReadConsoleInputA(input_, &event, 1, &count) && count == 1;
+    if (!ReadConsoleInputW(input_, &event, 1, &count) || count != 1)
+        return false;
+    if (event.EventType == KEY_EVENT) {
+        WCHAR& character = event.Event.KeyEvent.uChar.UnicodeChar;
+        character = static_cast<unsigned char>(AnsiByte(character).value_or('\0'));
+    }
+    return true;
 }
 
 std::optional<ScreenInfo> WindowsConsole::QueryScreen() {
@@ -14,15 +30,42 @@ std::optional<ScreenInfo> WindowsConsole::QueryScreen() {
 }
 
 void WindowsConsole::ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) {
-    ReadConsoleOutputA(output_, cells, size, COORD{0, 0}, &region);
+    if (!characters_) {
+        ReadConsoleOutputA(output_, cells, size, COORD{0, 0}, &region);
+        return;
+    }
+    if (!ReadConsoleOutputW(output_, cells, size, COORD{0, 0}, &region))
+        return;
+    // The call narrows the region to what it read; the buffer's other cells are left as they were.
+    const int rows = std::min<int>(region.Bottom - region.Top + 1, size.Y);
+    const int columns = std::min<int>(region.Right - region.Left + 1, size.X);
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < columns; ++x) {
+            // A character the code page lacks is shown as "?", as the byte calls show it.
+            WCHAR& character = cells[y * size.X + x].Char.UnicodeChar;
+            character = static_cast<unsigned char>(AnsiByte(character).value_or('?'));
+        }
+    }
 }
 
 void WindowsConsole::WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT region) {
-    WriteConsoleOutputA(output_, cells, size, COORD{0, 0}, &region);
+    if (!characters_) {
+        WriteConsoleOutputA(output_, cells, size, COORD{0, 0}, &region);
+        return;
+    }
+    wideCells_.assign(cells, cells + size.X * size.Y);
+    for (CHAR_INFO& cell : wideCells_)
+        cell.Char.UnicodeChar = Character(cell.Char.AsciiChar);
+    WriteConsoleOutputW(output_, wideCells_.data(), size, COORD{0, 0}, &region);
 }
 
 void WindowsConsole::Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) {
-    ScrollConsoleScreenBufferA(output_, &rectangle, nullptr, destination, &fill);
+    if (!characters_) {
+        ScrollConsoleScreenBufferA(output_, &rectangle, nullptr, destination, &fill);
+        return;
+    }
+    fill.Char.UnicodeChar = Character(fill.Char.AsciiChar);
+    ScrollConsoleScreenBufferW(output_, &rectangle, nullptr, destination, &fill);
 }
 
 void WindowsConsole::SetCursor(COORD position) {
@@ -46,4 +89,15 @@ void WindowsConsole::Beep() {
 
 void WindowsConsole::Trace(const std::string& text) {
     OutputDebugStringA(text.c_str());
+}
+
+WCHAR WindowsConsole::Character(char byte) const {
+    return (*characters_)[static_cast<unsigned char>(byte)];
+}
+
+std::optional<char> WindowsConsole::AnsiByte(WCHAR character) const {
+    const auto found = std::find(characters_->begin(), characters_->end(), character);
+    if (found == characters_->end())
+        return std::nullopt;
+    return static_cast<char>(found - characters_->begin());
 }

@@ -80,6 +80,8 @@ TEST_F(ConsoleSession, KeyScripts) {
     CreateDirectoryA(temp.File("Tab Folder").c_str(), nullptr);
     temp.Write("Tab Folder\\twin1.txt", "");
     temp.Write("Tab Folder\\twin2.txt", "");
+    CreateDirectoryA(temp.File("Tab Folder\\Z\xFCrich").c_str(), nullptr);
+    temp.Write("Tab Folder\\Z\xFCrich\\gr\xFC\xDF" "e.txt", "opened\r\n");
     const std::string wrapped = std::string(87, 'x') + "END";
     struct Case {
         std::string script;
@@ -88,7 +90,8 @@ TEST_F(ConsoleSession, KeyScripts) {
     };
     // Each unknown word comes back in the not-recognized message, so the message shows the line the
     // editor handed over. Tab completes a folder with a blank in quotes; a second Tab steps to the
-    // second of two matches.
+    // second of two matches. Names outside ASCII show as the file system spells them, in the line, the
+    // prompt and output; a key outside ASCII is still not taken.
     const Case cases[] = {
         {"hello world{Enter}", "hello world", NotRecognized("hello") + "\r\n"},
         {"midlne{Left}{Left}i{Enter}", "midline", NotRecognized("midline") + "\r\n"},
@@ -103,6 +106,10 @@ TEST_F(ConsoleSession, KeyScripts) {
         {"printargs tw{Tab}{Enter}", "printargs twin1.txt", "[printargs twin1.txt]\r\n0:[printargs]\r\n1:[twin1.txt]\r\n\r\n"},
         {"printargs tw{Tab}{Tab}{Enter}", "printargs twin2.txt",
          "[printargs twin2.txt]\r\n0:[printargs]\r\n1:[twin2.txt]\r\n\r\n"},
+        {"cd Z{Tab}{Enter}", "cd Z\xFCrich\\", "\r\n"},
+        {"cd{Enter}", "cd", temp.Path() + "\\Tab Folder\\Z\xFCrich\r\n\r\n"},
+        {"copyin < gr{Tab}{Enter}", "copyin < gr\xFC\xDF" "e.txt", "opened\r\n\r\n"},
+        {"gr\xFC\xDF" "e{Enter}", "gre", NotRecognized("gre") + "\r\n"},
         {"{Enter}", "", ""},
     };
     for (const Case& c : cases) {
@@ -110,17 +117,18 @@ TEST_F(ConsoleSession, KeyScripts) {
         const std::string prompt = CursorRow();
         EXPECT_EQ(Run(c.script), RowsOf(prompt + c.line + "\r\n" + c.output, Width()));
     }
-    EXPECT_EQ(CursorRow(), temp.Path() + "\\Tab Folder>");
+    EXPECT_EQ(CursorRow(), temp.Path() + "\\Tab Folder\\Z\xFCrich>");
     shell.Type("exit{Enter}");
     EXPECT_EQ(shell.WaitForExit(), 0u);
 }
 
-// The title shows the line while its program runs; Ctrl+C ends the program, and at the prompt it
-// leaves the shell reading the line.
+// The title shows the line while its program runs, a name outside ASCII as it is spelt; Ctrl+C ends
+// the program, and at the prompt it leaves the shell reading the line.
 TEST_F(ConsoleSession, CtrlCEndsTheRunningProgramAndTheShellGoesOn) {
     ASSERT_TRUE(WaitForPrompt());
-    shell.Type("sleepms 30000{Enter}");
-    EXPECT_TRUE(CConsoleDriver::WaitUntil([this] { return shell.Title() == "sleepms 30000"; }));
+    temp.Write("gr\xFC\xDF" "e.txt", "");
+    shell.Type("sleepms 30000 gr{Tab}{Enter}");
+    EXPECT_TRUE(CConsoleDriver::WaitUntil([this] { return shell.Title() == "sleepms 30000 gr\xFC\xDF" "e.txt"; }));
     // The title is set before the program starts: Ctrl+C waits until it is on the console.
     EXPECT_TRUE(CConsoleDriver::WaitUntil([this] { return shell.ProcessCount() == 3; }));
     shell.CtrlC();

@@ -44,6 +44,7 @@ TEST(Output, WritesExactlyTheBytesGiven) {
         {"high bytes pass unchanged", [](HANDLE h) { WriteString(h, "\xE9\xFF"); }, "\xE9\xFF"},
         {"a long string in one write",
          [](HANDLE h) { WriteString(h, std::string(3000, 'z')); }, std::string(3000, 'z')},
+        {"a built-in's line keeps its ANSI bytes", [](HANDLE h) { WriteOutputLine(h, "Z\xFCrich"); }, "Z\xFCrich\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

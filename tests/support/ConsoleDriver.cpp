@@ -18,6 +18,15 @@ BOOL WINAPI IgnoreCtrlC(DWORD event) {
     throw std::runtime_error(what + ": error " + std::to_string(GetLastError()));
 }
 
+// The console's characters in the ANSI code page, each one it lacks as "?": the rows and the title
+// read back as the characters the screen shows, not as the console's own code page spells them.
+std::string Ansi(std::wstring_view text) {
+    std::string ansi(text.size() * 2, '\0');
+    ansi.resize(WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                                    ansi.data(), static_cast<int>(ansi.size()), "?", nullptr));
+    return ansi;
+}
+
 OwnedHandle OpenConsoleFile(const char* name) {
     const HANDLE handle = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_EXISTING, 0, nullptr);
@@ -71,9 +80,16 @@ CConsoleDriver::~CConsoleDriver() {
 }
 
 void CConsoleDriver::Type(std::string_view script) {
-    const std::vector<INPUT_RECORD> events = KeyEvents(script);
+    std::vector<INPUT_RECORD> events = KeyEvents(script);
+    // Typed as the characters the ANSI bytes stand for, the way a keyboard delivers them.
+    for (INPUT_RECORD& event : events) {
+        const char byte = event.Event.KeyEvent.uChar.AsciiChar;
+        WCHAR& character = event.Event.KeyEvent.uChar.UnicodeChar;
+        if (MultiByteToWideChar(CP_ACP, 0, &byte, 1, &character, 1) != 1)
+            Fail("cannot type " + std::string(script));
+    }
     DWORD written = 0;
-    if (!WriteConsoleInputA(input_.Get(), events.data(), static_cast<DWORD>(events.size()), &written) ||
+    if (!WriteConsoleInputW(input_.Get(), events.data(), static_cast<DWORD>(events.size()), &written) ||
         written != events.size())
         Fail("cannot type " + std::string(script));
 }
@@ -106,14 +122,14 @@ std::vector<std::string> CConsoleDriver::Rows(SHORT first, SHORT last) const {
     if (last < first)
         return {};
     const SHORT width = Info().dwSize.X;
-    std::string cells(static_cast<std::size_t>(width) * (last - first + 1), ' ');
+    std::wstring cells(static_cast<std::size_t>(width) * (last - first + 1), L' ');
     DWORD read = 0;
-    if (!ReadConsoleOutputCharacterA(output_.Get(), cells.data(), static_cast<DWORD>(cells.size()), COORD{0, first},
+    if (!ReadConsoleOutputCharacterW(output_.Get(), cells.data(), static_cast<DWORD>(cells.size()), COORD{0, first},
                                      &read))
         Fail("cannot read the screen buffer");
     std::vector<std::string> rows;
     for (std::size_t at = 0; at < cells.size(); at += width) {
-        std::string row = cells.substr(at, width);
+        std::string row = Ansi(std::wstring_view(cells).substr(at, width));
         row.erase(row.find_last_not_of(' ') + 1);
         rows.push_back(row);
     }
@@ -121,9 +137,9 @@ std::vector<std::string> CConsoleDriver::Rows(SHORT first, SHORT last) const {
 }
 
 std::string CConsoleDriver::Title() const {
-    char title[1024];
-    const DWORD length = GetConsoleTitleA(title, sizeof title);
-    return std::string(title, length);
+    WCHAR title[1024];
+    const DWORD length = GetConsoleTitleW(title, 1024);
+    return Ansi(std::wstring_view(title, length));
 }
 
 bool CConsoleDriver::WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {

@@ -27,7 +27,7 @@ public:
     CConsoleDriver(const CConsoleDriver&) = delete;
     CConsoleDriver& operator=(const CConsoleDriver&) = delete;
 
-    // Queues the key-down and key-up events of a key script (see KeyEvents).
+    // Queues the key-down and key-up events of a key script (see KeyEvents); its bytes are ANSI text.
     void Type(std::string_view script);
     // The input events no program has read yet.
     DWORD PendingInput() const;
@@ -37,8 +37,8 @@ public:
     void CtrlC() const;
 
     CONSOLE_SCREEN_BUFFER_INFO Info() const;
-    // The characters of the buffer's rows first to last (inclusive), blanks at their ends dropped;
-    // none when last is before first.
+    // The characters of the buffer's rows first to last (inclusive) in the ANSI code page, blanks at
+    // their ends dropped; none when last is before first. The title reads the same way.
     std::vector<std::string> Rows(SHORT first, SHORT last) const;
     std::string Title() const;
 
