@@ -5,8 +5,9 @@
 # buffer up. Driven through the console driver by bench/entertime.cpp, the Enters typed at once; the
 # best of three rounds, in
 # which the shells given take turns so that all meet the same load (a build of an earlier change, for
-# a before and after). Then what the console itself takes to move the full buffer up a row, by a line
-# feed written at its last row and by a scroll of the whole buffer (bench/buffermove.cpp).
+# a before and after). Then what the console itself takes to move the full buffer up a row, the work
+# it does afterwards counted, by a line feed written at its last row and by a scroll of the whole
+# buffer (bench/buffermove.cpp), the two ways the editor could move it.
 # Usage: bash bench/enter.sh [ENTERS [SHELL.exe...]]   (run after scripts/test.sh has built everything;
 #        the shell built here unless others are given, as Windows paths or paths Wine sees under Z:)
 set -euo pipefail
@@ -37,9 +38,9 @@ for shell in "${shells[@]}"; do
 done
 lineFeed="" scroll=""
 for _ in 1 2 3; do
-  read -r l s < <("$run" "$bin/buffermove.exe" 9001 100 | tr -d '\r')
+  read -r l s < <("$run" "$bin/buffermove.exe" 9001 40 | tr -d '\r')
   lineFeed=$(smaller "$l" "$lineFeed")
   scroll=$(smaller "$s" "$scroll")
 done
 awk -v l="$lineFeed" -v s="$scroll" 'BEGIN {
-  printf "the console moving a full 9,001-row buffer up a row: line feed %.2f ms, scroll %.2f ms (mean of 100)\n", l * 1000, s * 1000 }'
+  printf "the console moving a full 9,001-row buffer up a row: line feed %.2f ms, scroll %.2f ms (mean of 40)\n", l * 1000, s * 1000 }'

@@ -164,7 +164,7 @@ bool LineEditor::GrowByRow() {
 }
 
 void LineEditor::ShowRowBelowWindow() {
-    originRow_ -= ::ShowRowBelowWindow(console_, window_, bufferSize_.Y);
+    originRow_ -= ::ShowRowBelowWindow(console_, window_, bufferSize_, blank_);
 }
 
 std::optional<int> LineEditor::TopAfterGrowth(int top, int height) const {

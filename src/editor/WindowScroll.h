@@ -6,7 +6,6 @@
 // Shows the row below the window the way console output does. Where the screen buffer has rows below
 // the window, the window follows the console cursor down one row (the rectangle is moved with it) and
 // no cell changes. Where the window's bottom row is the buffer's last row (always so when the buffer
-// is exactly the window), a line feed written there moves the whole buffer up one row, as output
-// does: only its first row is lost, its last row comes up blank, and the window stays. Returns how
-// many rows the buffer's contents moved up: 0 or 1.
-int ShowRowBelowWindow(ConsoleIo& console, SMALL_RECT& window, SHORT bufferRows);
+// is exactly the window), the whole buffer moves up one row: only its first row is lost, and its
+// last row is filled with the fill cell. Returns how many rows the buffer's contents moved up: 0 or 1.
+int ShowRowBelowWindow(ConsoleIo& console, SMALL_RECT& window, COORD bufferSize, CHAR_INFO fill);

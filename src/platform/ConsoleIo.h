@@ -31,10 +31,9 @@ public:
     virtual void ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) = 0;
     virtual void WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT region) = 0;
 
-    // Writes a line feed at the cursor as output does: the cursor goes to column 0 of the next row.
-    // At the buffer's last row the whole buffer moves up a row instead, its last row comes up blank
-    // in the current attribute, and the window stays.
-    virtual void WriteLineFeed() = 0;
+    // Moves the cells of the rectangle so its top-left corner lands on the destination, and fills
+    // what the move uncovered with the fill cell.
+    virtual void Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) = 0;
 
     virtual void SetCursor(COORD position) = 0;
 

@@ -21,9 +21,8 @@ void WindowsConsole::WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT r
     WriteConsoleOutputA(output_, cells, size, COORD{0, 0}, &region);
 }
 
-void WindowsConsole::WriteLineFeed() {
-    DWORD written = 0;
-    WriteConsoleA(output_, "\n", 1, &written, nullptr);
+void WindowsConsole::Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) {
+    ScrollConsoleScreenBufferA(output_, &rectangle, nullptr, destination, &fill);
 }
 
 void WindowsConsole::SetCursor(COORD position) {

@@ -13,7 +13,7 @@ public:
     std::optional<ScreenInfo> QueryScreen() override;
     void ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) override;
     void WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT region) override;
-    void WriteLineFeed() override;
+    void Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) override;
     void SetCursor(COORD position) override;
     std::optional<DWORD> InputMode() override;
     void SetInputMode(DWORD mode) override;

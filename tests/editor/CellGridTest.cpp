@@ -124,13 +124,13 @@ TEST(ShowRowBelowWindow, MovesTheWindowUntilTheBufferEnds) {
     }
     console.window = {0, 1, 3, 2};
     SMALL_RECT window = console.window;
-    EXPECT_EQ(ShowRowBelowWindow(console, window, console.bufferSize.Y), 0);
+    EXPECT_EQ(ShowRowBelowWindow(console, window, console.bufferSize, Fill('.')), 0);
     EXPECT_EQ(console.window.Top, 2);
     EXPECT_EQ(window.Top, 2);
-    EXPECT_EQ(ShowRowBelowWindow(console, window, console.bufferSize.Y), 1);
+    EXPECT_EQ(ShowRowBelowWindow(console, window, console.bufferSize, Fill('.')), 1);
     EXPECT_EQ(console.window.Top, 2);
     console.window = {0, 0, 3, 3};
-    EXPECT_EQ(console.Shot().rows, (Rows{"1111", "2222", "3333", "    "}));
+    EXPECT_EQ(console.Shot().rows, (Rows{"1111", "2222", "3333", "...."}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The in-memory console: block transfers clipped as the real console clips them.
 #include "support/MemoryConsole.h"
 
+#include <algorithm>
+
 void PrintTo(const Screen& screen, std::ostream* out) {
     for (const std::string& row : screen.rows)
         *out << "\n|" << row << "|";
@@ -9,7 +11,10 @@ void PrintTo(const Screen& screen, std::ostream* out) {
 
 MemoryConsole::MemoryConsole(SHORT width, SHORT height)
     : bufferSize{width, height}, window{0, 0, static_cast<SHORT>(width - 1), static_cast<SHORT>(height - 1)} {
-    cells.assign(width * height, Blank());
+    CHAR_INFO blank{};
+    blank.Char.AsciiChar = ' ';
+    blank.Attributes = attribute;
+    cells.assign(width * height, blank);
 }
 
 void MemoryConsole::Print(std::string_view text) {
@@ -84,21 +89,18 @@ void MemoryConsole::WriteCells(const CHAR_INFO* buffer, COORD size, SMALL_RECT r
                 At(region.Left + column, region.Top + row) = buffer[row * size.X + column];
 }
 
-void MemoryConsole::WriteLineFeed() {
-    if (cursor.Y < bufferSize.Y - 1) {
-        SetCursor(COORD{0, static_cast<SHORT>(cursor.Y + 1)});
-        return;
-    }
-    cells.erase(cells.begin(), cells.begin() + bufferSize.X);
-    cells.insert(cells.end(), bufferSize.X, Blank());
-    SetCursor(COORD{0, cursor.Y});
-}
-
-CHAR_INFO MemoryConsole::Blank() const {
-    CHAR_INFO blank{};
-    blank.Char.AsciiChar = ' ';
-    blank.Attributes = attribute;
-    return blank;
+void MemoryConsole::Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) {
+    // The source is copied out first, then filled, then written at the destination: what the move
+    // does not cover again keeps the fill.
+    const COORD size{static_cast<SHORT>(rectangle.Right - rectangle.Left + 1),
+                     static_cast<SHORT>(rectangle.Bottom - rectangle.Top + 1)};
+    std::vector<CHAR_INFO> moved(std::max(size.X * size.Y, 0), fill);
+    ReadCells(moved.data(), size, rectangle);
+    std::vector<CHAR_INFO> fills(moved.size(), fill);
+    WriteCells(fills.data(), size, rectangle);
+    WriteCells(moved.data(), size,
+               SMALL_RECT{destination.X, destination.Y, static_cast<SHORT>(destination.X + size.X - 1),
+                          static_cast<SHORT>(destination.Y + size.Y - 1)});
 }
 
 void MemoryConsole::SetInputMode(DWORD newMode) {

@@ -1,6 +1,6 @@
 // An in-memory console for editor tests: a screen buffer of cells with a window that follows the
-// cursor, a line feed that moves a full buffer up, and a text attribute; a queue of input events it
-// replays; a record of traces, beeps and input modes set.
+// cursor, and a text attribute; a queue of input events it replays; a record of traces, beeps and
+// input modes set.
 #pragma once
 
 #include <windows.h>
@@ -42,7 +42,7 @@ public:
     std::optional<ScreenInfo> QueryScreen() override;
     void ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) override;
     void WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT region) override;
-    void WriteLineFeed() override;
+    void Scroll(SMALL_RECT rectangle, COORD destination, CHAR_INFO fill) override;
     // A position outside the buffer fails and changes nothing.
     void SetCursor(COORD position) override;
     std::optional<DWORD> InputMode() override { return mode; }
@@ -64,7 +64,6 @@ public:
 
 private:
     Screen Rows(SHORT top, SHORT bottom, int cursorRow) const;
-    CHAR_INFO Blank() const;
     bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < bufferSize.X && y < bufferSize.Y; }
     CHAR_INFO& At(int x, int y) { return cells[y * bufferSize.X + x]; }
 };
