@@ -7,7 +7,7 @@
 #include "editor/RawInputMode.h"
 
 std::optional<std::string> ConsoleReader::ReadLine() {
-    CRawInputMode raw(console_);
+    CRawInputMode raw(console_, userMode_);
     const std::optional<ScreenInfo> screen = console_.QueryScreen();
     if (!screen || screen->window.Right < screen->window.Left || screen->window.Bottom < screen->window.Top)
         return std::nullopt;

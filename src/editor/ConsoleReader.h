@@ -5,10 +5,12 @@
 #include "platform/ConsoleIo.h"
 
 // Reads raw console input events and edits the line on the screen until Enter. Nothing survives from
-// one line to the next. The prompt must have been written and the console cursor left behind it.
+// one line to the next but the user's input mode. The prompt must have been written and the console
+// cursor left behind it.
 class ConsoleReader : public LineSource {
 public:
-    explicit ConsoleReader(ConsoleIo& console) : console_(console) {}
+    // Takes the console's input mode as the user's, the mode every read restores.
+    explicit ConsoleReader(ConsoleIo& console) : console_(console), userMode_(console.InputMode()) {}
 
     // The line as typed, blanks kept, no line break written; none when the console can no longer be
     // read or queried, which ends the shell as the end of script input does.
@@ -16,4 +18,5 @@ public:
 
 private:
     ConsoleIo& console_;
+    std::optional<DWORD> userMode_;
 };

@@ -30,6 +30,11 @@ LineEditor::LineEditor(ConsoleIo& console, const ScreenInfo& screen)
     grid_.ReadFromScreen(console_, COORD{0, static_cast<SHORT>(originRow_)});
     start_ = end_ = COORD{std::min(screen.cursor.X, static_cast<SHORT>(width - 1)), 0};
     MoveTo(start_);
+    // The window follows the cursor: one scrolled away from the line before the read now shows the
+    // line again, and whether the window or the buffer moves for a new row is decided from that
+    // window, which holds the line's rows, not from the one the read started with.
+    if (const std::optional<ScreenInfo> shown = console_.QueryScreen())
+        window_ = shown->window;
 }
 
 bool LineEditor::PressKey(WORD virtualKey, char character) {
@@ -92,35 +97,35 @@ void LineEditor::MoveRight() {
 }
 
 void LineEditor::InsertChar(char character) {
-    // The line gets one character longer, so end moves on with it. At the grid's last cell that
-    // needs a new row first; a line that cannot grow refuses the key rather than lose its last
-    // character.
-    const COORD size = grid_.Size();
-    if (end_.X == size.X - 1 && end_.Y == size.Y - 1 && !GrowByRow()) {
-        Beep();
+    // The line gets one character longer, so end moves on with it.
+    if (!MakeRoomAt(end_))
         return;
-    }
     grid_.InsertAtCursor(CellOf(character));
-    end_ = NextPosition(end_, size.X);
+    end_ = NextPosition(end_, grid_.Size().X);
     Advance();
 }
 
 void LineEditor::OverwriteChar(char character) {
+    // Only at end does overwriting lengthen the line; the cursor never passes end.
+    if (!MakeRoomAt(grid_.Cursor()))
+        return;
     grid_.PutAtCursor(CellOf(character));
     Advance();
 }
 
+bool LineEditor::MakeRoomAt(COORD position) {
+    // A character stored in the grid's last cell could never be part of the line, since end cannot
+    // pass it: the grid needs a new row first, and a line that cannot grow refuses the key, so the
+    // screen never shows a character that the line does not hold.
+    const COORD size = grid_.Size();
+    if (position.X != size.X - 1 || position.Y != size.Y - 1 || GrowByRow())
+        return true;
+    Beep();
+    return false;
+}
+
 void LineEditor::Advance() {
-    if (!grid_.StepForward()) {
-        // The cursor was on the grid's last cell and now stands at column 0 of the last row. A grid
-        // that cannot grow keeps the cursor on its last cell: what is typed there next overwrites
-        // that cell and stays outside the line, since end cannot pass the cursor.
-        const COORD size = grid_.Size();
-        if (GrowByRow())
-            grid_.StepDown();
-        else
-            grid_.SetCursor(COORD{static_cast<SHORT>(size.X - 1), static_cast<SHORT>(size.Y - 1)});
-    }
+    grid_.StepForward();
     if (Before(end_, grid_.Cursor()))
         end_ = grid_.Cursor();
     ShowCursor();

@@ -59,7 +59,10 @@ public:
     std::string Line() const { return grid_.Text(start_, end_); }
 
 private:
-    // After a character was stored at the cursor: step on, growing the grid at its last cell.
+    // Before a character is stored at the position: grows the grid when the position is its last
+    // cell; false, with a beep, when the grid cannot grow.
+    bool MakeRoomAt(COORD position);
+    // After a character was stored at the cursor: step on, and end with it.
     void Advance();
     // Where grid row 0, now `top` rows below the window's top row, is shown relative to the window
     // once the grid grows by one row to the given height; none when the window cannot show that
@@ -74,8 +77,8 @@ private:
     CHAR_INFO CellOf(char character) const;
 
     ConsoleIo& console_;
-    // As it was when the read started, moved down a row whenever the line brings the row below it into
-    // view; a resize during the read is not noticed.
+    // As the console shows it once the cursor stands on the line, moved down a row whenever the line
+    // brings the row below it into view; a resize during the read is not noticed.
     SMALL_RECT window_;
     COORD bufferSize_;
     CHAR_INFO blank_;

@@ -1,11 +1,12 @@
-// Setting and restoring the console's input mode around one read.
+// Setting raw input around one read and restoring the user's mode after it.
 #include "editor/RawInputMode.h"
 
-CRawInputMode::CRawInputMode(ConsoleIo& console) : console_(console), saved_(console.InputMode()) {
+CRawInputMode::CRawInputMode(ConsoleIo& console, std::optional<DWORD> userMode)
+    : console_(console), userMode_(userMode) {
     console_.SetInputMode(ENABLE_WINDOW_INPUT);
 }
 
 CRawInputMode::~CRawInputMode() {
-    if (saved_)
-        console_.SetInputMode(*saved_);
+    if (userMode_)
+        console_.SetInputMode(*userMode_);
 }

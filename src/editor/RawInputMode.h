@@ -4,16 +4,17 @@
 #include "platform/ConsoleIo.h"
 
 // Switches the console input to raw key events (no line input, no echo, no processed input, so
-// Ctrl+C arrives as a key) for its lifetime, and then restores the mode it found: a program run
-// from the line gets the console as it was, with Ctrl+C as a control event.
+// Ctrl+C arrives as a key) for its lifetime, and then restores the user's mode, the one the shell
+// found when it started: a program run from the line gets the console with echo and with Ctrl+C as
+// a control event, even after an earlier program left the console raw.
 class CRawInputMode {
 public:
-    explicit CRawInputMode(ConsoleIo& console);
+    CRawInputMode(ConsoleIo& console, std::optional<DWORD> userMode);
     ~CRawInputMode();
     CRawInputMode(const CRawInputMode&) = delete;
     CRawInputMode& operator=(const CRawInputMode&) = delete;
 
 private:
     ConsoleIo& console_;
-    std::optional<DWORD> saved_;
+    std::optional<DWORD> userMode_;
 };

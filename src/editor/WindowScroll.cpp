@@ -10,6 +10,8 @@ int ShowRowBelowWindow(ConsoleIo& console, SMALL_RECT& window, COORD bufferSize,
         console.SetCursor(COORD{window.Left, window.Bottom});
         return 0;
     }
+    // A scroll rather than a line feed written at the last row, as output would move the buffer:
+    // Wine's console takes several times as long to settle after the line feed (bench/enter.sh).
     const SMALL_RECT below = {0, 1, static_cast<SHORT>(bufferSize.X - 1), static_cast<SHORT>(bufferSize.Y - 1)};
     console.Scroll(below, COORD{0, 0}, fill);
     return 1;

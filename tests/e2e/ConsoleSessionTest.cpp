@@ -123,14 +123,18 @@ TEST_F(ConsoleSession, KeyScripts) {
 }
 
 // The title shows the line while its program runs, a name outside ASCII as it is spelt; Ctrl+C ends
-// the program, and at the prompt it leaves the shell reading the line.
+// the program, and at the prompt it leaves the shell reading the line. A program that dies with the
+// console in raw input leaves the next one the user's mode, where the typed Ctrl+C key ends it too.
 TEST_F(ConsoleSession, CtrlCEndsTheRunningProgramAndTheShellGoesOn) {
+    const auto startSleeper = [this](const std::string& script, const std::string& title) {
+        shell.Type(script + "{Enter}");
+        EXPECT_TRUE(CConsoleDriver::WaitUntil([this, &title] { return shell.Title() == title; }));
+        // The title is set before the program starts: Ctrl+C waits until it is on the console.
+        EXPECT_TRUE(CConsoleDriver::WaitUntil([this] { return shell.ProcessCount() == 3; }));
+    };
     ASSERT_TRUE(WaitForPrompt());
     temp.Write("gr\xFC\xDF" "e.txt", "");
-    shell.Type("sleepms 30000 gr{Tab}{Enter}");
-    EXPECT_TRUE(CConsoleDriver::WaitUntil([this] { return shell.Title() == "sleepms 30000 gr\xFC\xDF" "e.txt"; }));
-    // The title is set before the program starts: Ctrl+C waits until it is on the console.
-    EXPECT_TRUE(CConsoleDriver::WaitUntil([this] { return shell.ProcessCount() == 3; }));
+    startSleeper("sleepms 30000 gr{Tab}", "sleepms 30000 gr\xFC\xDF" "e.txt");
     shell.CtrlC();
     // The program sleeps 30 s: the prompt is back well before unless Ctrl+C failed to end it.
     EXPECT_TRUE(WaitForPrompt());
@@ -143,6 +147,13 @@ TEST_F(ConsoleSession, CtrlCEndsTheRunningProgramAndTheShellGoesOn) {
     shell.Type("again{Enter}");
     EXPECT_TRUE(WaitForPrompt());
     EXPECT_EQ(shell.Rows(prompt.Y, static_cast<SHORT>(Cursor().Y - 1)), Typed("again", NotRecognized("again") + "\r\n"));
+
+    const Rows userMode = Run("inputmode 8{Enter}");
+    ASSERT_GE(userMode.size(), 2u);
+    EXPECT_EQ(Run("inputmode{Enter}").at(1), userMode.at(1));
+    startSleeper("sleepms 30000", "sleepms 30000");
+    shell.Type("{CtrlC}");
+    EXPECT_TRUE(WaitForPrompt());
     EXPECT_EQ(shell.WaitForExit(0), std::nullopt);
 
     // At exit the shell waits for a built-in's output held for a reader that never reads, never ends

@@ -44,12 +44,16 @@ TEST(ConsoleReader, ReturnsTheLineAtEnterAndGoesBelowIt) {
     }
 }
 
-TEST(ConsoleReader, InsertModeIsFreshEachRead) {
+// Each read starts in insert mode, and ends in the mode the console had when the reader was made,
+// also after a program left the console raw.
+TEST(ConsoleReader, InsertModeIsFreshEachReadAndTheUserModeComesBack) {
     MemoryConsole console(10, 3);
     ConsoleReader reader(console);
     console.Type("{Ins}a{Enter}b{Home}c{Enter}");
     EXPECT_EQ(reader.ReadLine(), "a");
+    console.mode = ENABLE_WINDOW_INPUT;
     EXPECT_EQ(reader.ReadLine(), "cb");
+    EXPECT_EQ(console.mode, kCookedMode);
 }
 
 TEST(ConsoleReader, TracesEveryEvent) {
