@@ -108,12 +108,12 @@ SMALL_RECT CellGrid::ScreenRegion(COORD origin) const {
     return SMALL_RECT{origin.X, origin.Y, static_cast<SHORT>(origin.X + size_.X), static_cast<SHORT>(origin.Y + size_.Y)};
 }
 
-void CellGrid::ReadFromScreen(ConsoleIo& console, COORD origin) {
+void CellGrid::ReadFromScreen(ConsoleScreen& console, COORD origin) {
     if (!cells_.empty())
         console.ReadCells(cells_.data(), size_, ScreenRegion(origin));
 }
 
-void CellGrid::WriteToScreen(ConsoleIo& console, COORD origin) const {
+void CellGrid::WriteToScreen(ConsoleScreen& console, COORD origin) const {
     if (!cells_.empty())
         console.WriteCells(cells_.data(), size_, ScreenRegion(origin));
 }

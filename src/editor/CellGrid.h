@@ -60,8 +60,8 @@ public:
     std::string Text(COORD a, COORD b) const;
 
     // Transfers all cells between the grid and the screen, grid row 0 at the origin.
-    void ReadFromScreen(ConsoleIo& console, COORD origin);
-    void WriteToScreen(ConsoleIo& console, COORD origin) const;
+    void ReadFromScreen(ConsoleScreen& console, COORD origin);
+    void WriteToScreen(ConsoleScreen& console, COORD origin) const;
 
 private:
     CHAR_INFO& At(COORD position) { return cells_[Index(position)]; }

@@ -20,7 +20,7 @@ bool operator==(COORD a, COORD b) {
 
 }  // namespace
 
-LineEditor::LineEditor(ConsoleIo& console, const ScreenInfo& screen)
+LineEditor::LineEditor(ConsoleScreen& console, const ScreenInfo& screen)
     : console_(console), window_(screen.window), bufferSize_(screen.bufferSize), originRow_(screen.cursor.Y) {
     blank_.Char.UnicodeChar = 0;
     blank_.Char.AsciiChar = ' ';
@@ -145,7 +145,7 @@ void LineEditor::DeleteChar() {
 void LineEditor::Finish() {
     int row = end_.Y + originRow_ + 1;
     if (row > window_.Bottom) {
-        ShowRowBelowWindow();
+        BringRowBelowIntoView();
         row = end_.Y + originRow_ + 1;
     }
     console_.SetCursor(COORD{0, static_cast<SHORT>(row)});
@@ -159,11 +159,11 @@ bool LineEditor::GrowByRow() {
         return false;
     grid_.Resize(COORD{size.X, static_cast<SHORT>(size.Y + 1)}, blank_);
     if (*newTop != top)
-        ShowRowBelowWindow();
+        BringRowBelowIntoView();
     return true;
 }
 
-void LineEditor::ShowRowBelowWindow() {
+void LineEditor::BringRowBelowIntoView() {
     originRow_ -= ::ShowRowBelowWindow(console_, window_, bufferSize_, blank_);
 }
 

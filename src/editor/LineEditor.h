@@ -21,20 +21,10 @@ public:
     // Takes the screen row of the console cursor into the grid; the line starts at the cursor. The
     // grid is as wide as the window and shown from column 0 of the screen buffer, so a cursor right of
     // the window (a buffer wider than its window) starts the line in the grid's last column.
-    LineEditor(ConsoleIo& console, const ScreenInfo& screen);
+    LineEditor(ConsoleScreen& console, const ScreenInfo& screen);
 
     // Acts on one key press by its virtual-key code alone; false when it was Enter, which ends the line.
     bool PressKey(WORD virtualKey, char character);
-
-    void MoveTo(COORD position);
-    void MoveLeft();
-    void MoveRight();
-    void InsertChar(char character);
-    void OverwriteChar(char character);
-    void DeleteChar();
-    // Puts the console cursor at column 0 of the row below the line, bringing that row into view if
-    // it is below the window. No line break is written.
-    void Finish();
 
     // The word at or just before the cursor. A word is a run of non-blank cells; one that opens with a
     // double quote runs on over blanks to a double quote followed by a blank, or to the cursor. A
@@ -45,12 +35,6 @@ public:
     // nothing changed, when the window cannot hold that many.
     bool ReplaceWord(COORD a, COORD b, const std::string& text);
 
-    // Adds a row at the bottom of the grid, bringing the row below the window into view when the new
-    // row would not be shown; false when the grid cannot grow: it is as high as the window, or it
-    // would leave the window at the top.
-    bool GrowByRow();
-    // Shows the grid on the screen.
-    void Redraw();
     void Beep();
 
     const CellGrid& Grid() const { return grid_; }
@@ -59,6 +43,22 @@ public:
     std::string Line() const { return grid_.Text(start_, end_); }
 
 private:
+    void MoveTo(COORD position);
+    void MoveLeft();
+    void MoveRight();
+    void InsertChar(char character);
+    void OverwriteChar(char character);
+    void DeleteChar();
+    // Puts the console cursor at column 0 of the row below the line, bringing that row into view if
+    // it is below the window. No line break is written.
+    void Finish();
+
+    // Adds a row at the bottom of the grid, bringing the row below the window into view when the new
+    // row would not be shown; false when the grid cannot grow: it is as high as the window, or it
+    // would leave the window at the top.
+    bool GrowByRow();
+    // Shows the grid on the screen.
+    void Redraw();
     // Before a character is stored at the position: grows the grid when the position is its last
     // cell; false, with a beep, when the grid cannot grow.
     bool MakeRoomAt(COORD position);
@@ -68,15 +68,15 @@ private:
     // once the grid grows by one row to the given height; none when the window cannot show that
     // many rows.
     std::optional<int> TopAfterGrowth(int top, int height) const;
-    // Brings the row below the window into view (see ShowRowBelowWindow), keeping the origin row on
-    // the buffer row that holds grid row 0.
-    void ShowRowBelowWindow();
+    // Brings the row below the window into view (ShowRowBelowWindow), keeping the origin row on the
+    // buffer row that holds grid row 0.
+    void BringRowBelowIntoView();
     bool CanGrowTo(int height) const;
     char CharAt(COORD position, int offset = 0) const;
     void ShowCursor();
     CHAR_INFO CellOf(char character) const;
 
-    ConsoleIo& console_;
+    ConsoleScreen& console_;
     // As the console shows it once the cursor stands on the line, moved down a row whenever the line
     // brings the row below it into view; a resize during the read is not noticed.
     SMALL_RECT window_;

@@ -1,7 +1,7 @@
 // Setting raw input around one read and restoring the user's mode after it.
 #include "editor/RawInputMode.h"
 
-CRawInputMode::CRawInputMode(ConsoleIo& console, std::optional<DWORD> userMode)
+CRawInputMode::CRawInputMode(ConsoleInput& console, std::optional<DWORD> userMode)
     : console_(console), userMode_(userMode) {
     console_.SetInputMode(ENABLE_WINDOW_INPUT);
 }

@@ -9,12 +9,12 @@
 // a control event, even after an earlier program left the console raw.
 class CRawInputMode {
 public:
-    CRawInputMode(ConsoleIo& console, std::optional<DWORD> userMode);
+    CRawInputMode(ConsoleInput& console, std::optional<DWORD> userMode);
     ~CRawInputMode();
     CRawInputMode(const CRawInputMode&) = delete;
     CRawInputMode& operator=(const CRawInputMode&) = delete;
 
 private:
-    ConsoleIo& console_;
+    ConsoleInput& console_;
     std::optional<DWORD> userMode_;
 };

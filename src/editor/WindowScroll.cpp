@@ -1,7 +1,7 @@
 // Moving the window, or the buffer's contents, by one row.
 #include "editor/WindowScroll.h"
 
-int ShowRowBelowWindow(ConsoleIo& console, SMALL_RECT& window, COORD bufferSize, CHAR_INFO fill) {
+int ShowRowBelowWindow(ConsoleScreen& console, SMALL_RECT& window, COORD bufferSize, CHAR_INFO fill) {
     if (window.Bottom < bufferSize.Y - 1) {
         ++window.Top;
         ++window.Bottom;

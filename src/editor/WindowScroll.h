@@ -8,4 +8,4 @@
 // no cell changes. Where the window's bottom row is the buffer's last row (always so when the buffer
 // is exactly the window), the whole buffer moves up one row: only its first row is lost, and its
 // last row is filled with the fill cell. Returns how many rows the buffer's contents moved up: 0 or 1.
-int ShowRowBelowWindow(ConsoleIo& console, SMALL_RECT& window, COORD bufferSize, CHAR_INFO fill);
+int ShowRowBelowWindow(ConsoleScreen& console, SMALL_RECT& window, COORD bufferSize, CHAR_INFO fill);

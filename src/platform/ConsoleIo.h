@@ -1,5 +1,5 @@
-// The console as the line editor sees it: one narrow interface, so the editor runs against the real
-// console or against an in-memory one in tests.
+// The console as the line editor sees it, in two narrow halves (the screen for the editor, input for
+// the read loop), so the editor runs against the real console or against an in-memory one in tests.
 #pragma once
 
 #include <windows.h>
@@ -15,12 +15,10 @@ struct ScreenInfo {
     COORD bufferSize;   // columns and rows of the whole screen buffer, the window's rows among them
 };
 
-class ConsoleIo {
+// What the editor works on: the screen buffer, its cells and its cursor, and the beep.
+class ConsoleScreen {
 public:
-    virtual ~ConsoleIo() = default;
-
-    // Waits for the next input event; false when the console cannot be read.
-    virtual bool ReadInput(INPUT_RECORD& event) = 0;
+    virtual ~ConsoleScreen() = default;
 
     // None when the screen buffer cannot be queried.
     virtual std::optional<ScreenInfo> QueryScreen() = 0;
@@ -37,13 +35,25 @@ public:
 
     virtual void SetCursor(COORD position) = 0;
 
+    // A simple beep.
+    virtual void Beep() = 0;
+};
+
+// What the read loop works on besides the screen: the input events, the input mode, the trace.
+class ConsoleInput {
+public:
+    virtual ~ConsoleInput() = default;
+
+    // Waits for the next input event; false when the console cannot be read.
+    virtual bool ReadInput(INPUT_RECORD& event) = 0;
+
     // None when the input handle is not a console.
     virtual std::optional<DWORD> InputMode() = 0;
     virtual void SetInputMode(DWORD mode) = 0;
 
-    // A simple beep.
-    virtual void Beep() = 0;
-
     // Text for a debugger, if one listens.
     virtual void Trace(const std::string& text) = 0;
 };
+
+// The whole console, both halves: what the real console and the in-memory one offer.
+class ConsoleIo : public ConsoleInput, public ConsoleScreen {};
