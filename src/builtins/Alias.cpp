@@ -7,6 +7,7 @@
 #include "builtins/Usage.h"
 #include "command/Scanner.h"
 #include "platform/CodePage.h"
+#include "platform/Messages.h"
 #include "platform/Output.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "platform/Environment.h"
 #include "platform/EnvironmentBlock.h"
+#include "platform/Messages.h"
 #include "platform/Output.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include "platform/ComApartment.h"
 #include "platform/Console.h"
 #include "platform/ErrorReport.h"
+#include "platform/Messages.h"
 #include "platform/Handles.h"
 #include "platform/Output.h"
 #include "platform/OutputRelay.h"
@@ -57,6 +58,6 @@ int RunShell() {
     }
     // A reader that never reads, never ends and ignores Ctrl+C would keep the shell from ending.
     if (const std::uint64_t lost = FinishOutputRelays(); lost > 0)
-        WriteString(ShellStdErr, std::to_string(lost) + " bytes of output were not delivered\r\n");
+        WriteUndelivered(ShellStdErr, lost);
     return status;
 }

@@ -5,6 +5,7 @@
 
 #include "editor/LineEnd.h"
 #include "platform/CodePage.h"
+#include "platform/Messages.h"
 #include "platform/Output.h"
 #include "platform/StreamRead.h"
 
@@ -48,7 +49,7 @@ std::optional<std::string> ScriptReader::ReadLine() {
         return std::nullopt;
     }
     if (++lineNumber_ == 1 && !TakeByteOrderMark(line))
-        return Refuse("big-endian UTF-16 cannot be read; save the script as UTF-8 or UTF-16 LE");
+        return Refuse(ScriptRefusal::kBigEndian);
     if (const std::string reason = ConvertToAnsi(line); !reason.empty())
         return Refuse(reason);
     if (const std::string reason = ZeroByteReason(line); !reason.empty())
@@ -83,18 +84,18 @@ std::string ScriptReader::ConvertToAnsi(std::string& line) const {
     case Encoding::Utf8:
         wide = ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, line);
         if (!wide)
-            return "not valid UTF-8";
+            return ScriptRefusal::kInvalidUtf8;
         break;
     case Encoding::Utf16:
         if (line.size() % 2 != 0)
-            return "not valid UTF-16 (an odd number of bytes)";
+            return ScriptRefusal::kOddUtf16;
         wide.emplace(line.size() / 2, L'\0');
         std::memcpy(wide->data(), line.data(), line.size());
         break;
     }
     std::optional<std::string> ansi = FromWide(CP_ACP, *wide);
     if (!ansi)
-        return "a character has no equivalent in the ANSI code page (" + std::to_string(AnsiCodePage()) + ")";
+        return ScriptRefusal::NoAnsiEquivalent(AnsiCodePage());
     line = std::move(*ansi);
     return {};
 }
@@ -105,15 +106,14 @@ std::string ScriptReader::ZeroByteReason(const std::string& line) const {
     if (line.find('\0') == std::string::npos)
         return {};
     if (encoding_ != Encoding::Ansi)
-        return "a zero character in the line";
-    return "a zero byte in the line (UTF-16 text needs its byte order mark)";
+        return ScriptRefusal::kZeroCharacter;
+    return ScriptRefusal::kZeroByte;
 }
 
 std::nullopt_t ScriptReader::Refuse(const std::string& reason) {
     refused_ = true;
     WriteNewline(echo_);
-    WriteString(error_, "Script input refused at line " + std::to_string(lineNumber_) + ": " + reason);
-    WriteNewline(error_);
+    WriteScriptRefused(error_, lineNumber_, reason);
     return std::nullopt;
 }
 

@@ -12,18 +12,10 @@
 #include "platform/CodePage.h"
 #include "platform/Environment.h"
 #include "platform/Handles.h"
+#include "platform/Messages.h"
 #include "platform/Output.h"
 
 namespace {
-
-void WriteNotRecognized(HANDLE error, const std::string& name) {
-    WriteText(error, "'");
-    WriteString(error, name);
-    WriteText(error, "' is not recognized as an internal or external command,");
-    WriteNewline(error);
-    WriteText(error, "operable program or batch file.");
-    WriteNewline(error);
-}
 
 // The program file the name stands for, a shortcut followed to its target; empty when there is none.
 // File names ignore case, and a shortcut file itself can never be started, so ".lnk" counts too.

@@ -1,6 +1,7 @@
 // The one reporter of caught errors.
 #include "platform/ErrorReport.h"
 
+#include "platform/Messages.h"
 #include "platform/Output.h"
 #include "platform/WindowsError.h"
 
@@ -12,7 +13,7 @@ void ReportCaughtError(HANDLE target, ErrorLineEnds lineEnds) {
         WriteString(target, error.Text());
         lineEndCount = lineEnds.afterWindowsError;
     } catch (...) {
-        WriteText(target, "Unknown Exception");
+        WriteUnknownException(target);
         lineEndCount = lineEnds.afterUnknown;
     }
     while (lineEndCount-- > 0)

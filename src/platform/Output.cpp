@@ -63,11 +63,6 @@ void WriteNewline(HANDLE handle) {
     WriteBytes(handle, "\r\n", 2);
 }
 
-void WriteTooLong(HANDLE error, const char* what, std::size_t limit) {
-    WriteString(error, std::string(what) + " too long - at most " + std::to_string(limit) + " characters");
-    WriteNewline(error);
-}
-
 void WriteOutput(HANDLE handle, const std::string& bytes) {
     if (const std::optional<std::wstring> text = ConsoleText(handle, bytes)) {
         if (!WriteToConsole(handle, *text))

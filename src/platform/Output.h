@@ -17,10 +17,6 @@ void WriteString(HANDLE handle, const std::string& text);
 // Writes the two bytes "\r\n".
 void WriteNewline(HANDLE handle);
 
-// "<what> too long - at most <limit> characters", then a line end: input the platform cannot hold
-// whole is refused rather than stored cut short or wrapped.
-void WriteTooLong(HANDLE error, const char* what, std::size_t limit);
-
 // Writes every byte of a built-in's output. Unlike the writes above, which carry messages and whose
 // outcome does not matter, it throws CWindowsError when the write fails (a full disk, a handle
 // without write access), so no output is lost in silence. A reader that has gone is no failure: what
