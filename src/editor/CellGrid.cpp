@@ -92,8 +92,9 @@ int CellGrid::ReplaceRange(COORD a, COORD b, const std::string& text) {
         const CHAR_INFO last = cells_.back();
         std::fill(cells_.end() + shift, cells_.end(), last);
     }
+    // The whole character field: a cell read from the screen may hold a character no byte stands for.
     for (int k = 0; k < length; ++k)
-        cells_[Index(a) + k].Char.AsciiChar = text[k];
+        cells_[Index(a) + k].Char.UnicodeChar = static_cast<unsigned char>(text[k]);
     return shift;
 }
 

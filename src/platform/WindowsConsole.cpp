@@ -41,9 +41,14 @@ void WindowsConsole::ReadCells(CHAR_INFO* cells, COORD size, SMALL_RECT region) 
     const int columns = std::min<int>(region.Right - region.Left + 1, size.X);
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < columns; ++x) {
-            // A character the code page lacks is shown as "?", as the byte calls show it.
+            // A character the code page lacks (a box line a program left on the prompt's row) keeps
+            // its own value, which no byte has, so that a redraw shows it again; below 0x100 it could
+            // pass for a byte, and becomes "?", as the byte calls show it.
             WCHAR& character = cells[y * size.X + x].Char.UnicodeChar;
-            character = static_cast<unsigned char>(AnsiByte(character).value_or('?'));
+            if (const std::optional<char> byte = AnsiByte(character))
+                character = static_cast<unsigned char>(*byte);
+            else if (character <= 0xFF)
+                character = '?';
         }
     }
 }
@@ -54,8 +59,10 @@ void WindowsConsole::WriteCells(const CHAR_INFO* cells, COORD size, SMALL_RECT r
         return;
     }
     wideCells_.assign(cells, cells + size.X * size.Y);
-    for (CHAR_INFO& cell : wideCells_)
-        cell.Char.UnicodeChar = Character(cell.Char.AsciiChar);
+    for (CHAR_INFO& cell : wideCells_) {
+        if (cell.Char.UnicodeChar <= 0xFF)
+            cell.Char.UnicodeChar = Character(cell.Char.AsciiChar);
+    }
     WriteConsoleOutputW(output_, wideCells_.data(), size, COORD{0, 0}, &region);
 }
 

@@ -13,7 +13,8 @@
 // The editor's cells and keys hold bytes in the ANSI code page, the one the file system's names come
 // in, while a console's byte calls go through its own (OEM) code page, where the same byte is another
 // character. Where every ANSI character is one byte, the seam uses the console's wide calls and
-// converts each cell and key, so the screen shows the characters the bytes stand for. Where a
+// converts each cell and key, so the screen shows the characters the bytes stand for; a screen
+// character the code page lacks stays in its cell as itself, above 0xFF where no byte is. Where a
 // character can take more bytes than a cell holds, it keeps the byte calls.
 class WindowsConsole : public ConsoleIo {
 public:

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/WindowsConsole.h"
 #include "support/ConsoleDriver.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
@@ -173,6 +174,30 @@ TEST_F(ConsoleSession, CtrlCEndsTheRunningProgramAndTheShellGoesOn) {
     EXPECT_TRUE(std::any_of(after.begin(), after.end(), [&lost](const std::string& row) {
         return row.size() > lost.size() && row.ends_with(lost) && row.front() != '0';
     })) << testing::PrintToString(after);
+}
+
+// The seam's cells hold the ANSI byte of a character the code page has, and keep one it lacks (a box
+// line a program left on the prompt's row) as itself, so a redraw shows what was there.
+TEST_F(ConsoleSession, CellsKeepWhatTheScreenShows) {
+    ASSERT_TRUE(WaitForPrompt());
+    const OwnedHandle output(CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
+    const std::wstring shown = L"\x2554\x2550 \xFCx";
+    const COORD size{static_cast<SHORT>(shown.size()), 1};
+    const SHORT row = static_cast<SHORT>(shell.Info().dwSize.Y - 1);
+    const SMALL_RECT region{0, row, static_cast<SHORT>(size.X - 1), row};
+    DWORD count = 0;
+    ASSERT_TRUE(WriteConsoleOutputCharacterW(output.Get(), shown.data(), size.X, COORD{0, row}, &count));
+    WindowsConsole console(nullptr, output.Get());
+    std::vector<CHAR_INFO> cells(shown.size());
+    console.ReadCells(cells.data(), size, region);
+    EXPECT_EQ(cells[3].Char.UnicodeChar, 0xFCu);
+    EXPECT_EQ(cells[4].Char.UnicodeChar, L'x');
+    ASSERT_TRUE(FillConsoleOutputCharacterW(output.Get(), L' ', size.X, COORD{0, row}, &count));
+    console.WriteCells(cells.data(), size, region);
+    std::wstring back(shown.size(), L'\0');
+    ASSERT_TRUE(ReadConsoleOutputCharacterW(output.Get(), back.data(), size.X, COORD{0, row}, &count));
+    EXPECT_TRUE(back == shown);
 }
 
 // Every typed line, its output and the banner stay in the buffer, in order: while the window moves
