@@ -13,15 +13,12 @@
 #include "support/ProcessRun.h"
 #include "support/TempDir.h"
 #include "support/TestPaths.h"
+#include "support/Transcript.h"
 
 namespace {
 
 // The folder the guide's transcripts are shown in; the test puts its scratch folder in its place.
 const std::string kGuideFolder = "C:\\demo";
-const std::string kBanner =
-    "Tarvik Version 1, 3, 0, 0\r\n"
-    " An interactive command shell for the Windows console.\r\n"
-    "\r\n";
 
 // The guide is read from the source tree the build came from, or from the one TARVIK_SOURCE_DIR names:
 // test programs cross-built elsewhere run on Windows beside a checkout of their own.
