@@ -13,8 +13,8 @@
 #include "platform/ComApartment.h"
 #include "platform/Console.h"
 #include "platform/ErrorReport.h"
-#include "platform/Messages.h"
 #include "platform/Handles.h"
+#include "platform/Messages.h"
 #include "platform/Output.h"
 #include "platform/OutputRelay.h"
 

@@ -1,6 +1,6 @@
-// Raw writes to a handle: no buffering, no translation, nothing appended. The bytes are the shell's
-// text in the ANSI code page and reach a file or a pipe unchanged; a console is given the characters
-// they stand for, as its byte calls would show them in its own code page.
+// Writes to a handle: no buffering, nothing appended. The bytes are the shell's text in the ANSI code
+// page and reach a file or a pipe unchanged; a console, whose byte calls would show them in its own
+// code page, is given the characters they stand for.
 #pragma once
 
 #include <windows.h>

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "platform/CodePage.h"
 #include "platform/GrowingBuffer.h"
 #include "platform/WindowsError.h"
 
@@ -101,8 +102,5 @@ bool NameTheSamePath(const std::string& first, const std::string& second) {
         });
         return text.empty() ? path : text;
     };
-    const std::string a = full(first);
-    const std::string b = full(second);
-    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_EQUAL;
+    return ToUpperCase(full(first)) == ToUpperCase(full(second));
 }
